@@ -1,0 +1,1 @@
+#include "about/frmAbout.h"

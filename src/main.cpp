@@ -1,0 +1,31 @@
+#include <QApplication>
+
+#include "app/frmTessorin.h"
+#include "platform/EmbeddedBrowserLoader.h"
+#include "platform/MessageBoxes.h"
+#include "platform/ProgramStarter.h"
+#include "platform/Registry.h"
+#include "platform/Services.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tessorin"));
+    QApplication::setApplicationVersion(QStringLiteral("1.61"));
+    // Closing the main window ends the program even while other windows are open.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    platform::QtMessageBoxes messages;
+    platform::HostProgramStarter programs;
+    const auto registry = platform::makeHostRegistry();
+    const auto browsers = platform::makeHostBrowserLoader();
+    platform::Services services{messages,
+                                programs,
+                                *registry,
+                                *browsers,
+                                platform::HostPaths::forThisHost(),
+                                [] { QCoreApplication::exit(0); }};
+
+    frmTessorin window(services);
+    window.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+namespace platform {
+
+// Where the program's fixed Windows locations live on this host. Every host path
+// the program uses comes from here; nobody else builds one.
+struct HostPaths {
+    QString installDataDir;  // holds Websites.ini and Default.ini (read only)
+    QString userConfigDir;   // holds Settings.ini
+    QString userDataDir;     // holds the SetSweep page
+
+    // The paths for this machine: on Windows the fixed folders unchanged; elsewhere
+    // <prefix>/share/tessorin (prefix = the folder above the executable's), and the
+    // per-user XDG config and data folders.
+    static HostPaths forThisHost();
+
+    // Maps one of the program's fixed Windows paths ("C:\Program Files\Tessorin\Settings.ini",
+    // "c:\script.html", ...) to its host path; letter case is ignored as on Windows.
+    // An unknown path comes back unchanged.
+    QString map(const QString& windowsPath) const;
+};
+
+}  // namespace platform

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+#include "platform/HostPaths.h"
+
+// The program's three INI files, each bound to its fixed location. Text goes in and
+// out in the host's 8-bit code page.
+class IniFiles {
+public:
+    static constexpr char SettingsIniPath[] = R"(C:\Program Files\Tessorin\Settings.ini)";
+    static constexpr char DefaultIniPath[] = R"(C:\Program Files\Tessorin\Default.ini)";
+    static constexpr char WebsitesIniPath[] = R"(C:\Program Files\Tessorin\Websites.ini)";
+
+    explicit IniFiles(platform::HostPaths paths) : paths_(std::move(paths)) {}
+
+    // modINI
+    QString ReadSettingsIni(const QString& section, const QString& key) const;
+    bool WriteSettingsIni(const QString& section, const QString& key, const QString& value) const;
+    // ModINI2
+    QString ReadDefaultIni(const QString& section, const QString& key) const;
+    // ModINI3
+    QString ReadWebsitesIni(const QString& section, const QString& key) const;
+
+private:
+    QString read(const char* windowsPath, const QString& section, const QString& key) const;
+
+    platform::HostPaths paths_;
+};

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Reads and writes single entries of an INI file the way the Windows profile
+// functions (GetPrivateProfileStringA / WritePrivateProfileStringA) do: sections and
+// keys match without regard to letter case, the first match wins, and every byte the
+// caller did not ask to change passes through untouched. Strings are the file's own
+// 8-bit bytes; converting them to text is the caller's business.
+namespace ini {
+
+// The value of key in section, cut to at most bufferSize - 1 bytes. A missing file,
+// section or key, an unreadable file and an empty value all read as "".
+std::string readProfileString(const std::string& path, std::string_view section,
+                              std::string_view key, std::size_t bufferSize = 255);
+
+// Stores value under key in section, creating the file and the section when absent.
+// The file is replaced atomically, so a failed write leaves the old file as it was.
+// Returns false when the file could not be written.
+bool writeProfileString(const std::string& path, std::string_view section, std::string_view key,
+                        std::string_view value);
+
+}  // namespace ini

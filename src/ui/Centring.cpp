@@ -1,0 +1,29 @@
+#include "ui/Centring.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+#include <cmath>
+#include <cstdint>
+
+#include "ui/Twips.h"
+
+int centredOffset(float screenTwips, float windowTwips) {
+    // nearbyint follows the current rounding mode, which is round-half-to-even.
+    const auto difference = static_cast<std::int32_t>(std::nearbyint(screenTwips - windowTwips));
+    return difference / 2;
+}
+
+void centreOnScreen(QWidget& window) {
+    const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
+    if (!screen) {
+        return;
+    }
+    const QSize screenSize = screen->geometry().size();
+    const QSize outer = window.frameGeometry().size();
+    const int left = centredOffset(twips::fromPixels(screenSize.width()),
+                                   twips::fromPixels(outer.width()));
+    const int top = centredOffset(twips::fromPixels(screenSize.height()),
+                                  twips::fromPixels(outer.height()));
+    window.move(screen->geometry().topLeft() + QPoint(twips::toPixels(left), twips::toPixels(top)));
+}

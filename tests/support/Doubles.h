@@ -1,0 +1,85 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <deque>
+#include <functional>
+#include <map>
+#include <memory>
+#include <vector>
+
+#include "platform/EmbeddedBrowserLoader.h"
+#include "platform/MessageBoxes.h"
+#include "platform/ProgramStarter.h"
+#include "platform/Registry.h"
+#include "platform/Services.h"
+
+namespace testing_doubles {
+
+struct ShownMessage {
+    QString text;
+    platform::MessageIcon icon;
+    platform::MessageButtons buttons;
+    QString title;
+};
+
+// Records every message and answers Yes/No questions from a script (No when the
+// script is empty). An optional hook runs while the "modal" message is up.
+class FakeMessageBoxes final : public platform::MessageBoxes {
+public:
+    platform::MessageAnswer show(QWidget*, const QString& text, platform::MessageIcon icon,
+                                 platform::MessageButtons buttons, const QString& title) override;
+
+    std::vector<ShownMessage> shown;
+    std::deque<platform::MessageAnswer> answers;
+    std::function<void()> whileShown;
+};
+
+// Records every command line it is asked to start; starts nothing.
+class RecordingProgramStarter final : public platform::ProgramStarter {
+public:
+    bool start(const QString& commandLine) override;
+
+    QStringList commandLines;
+    bool succeed = true;
+    std::function<void()> onStart;
+};
+
+// A registry holding whatever the test puts under each key.
+class FakeRegistry final : public platform::Registry {
+public:
+    std::unique_ptr<platform::RegistryKey> openKey(platform::RegistryRoot root,
+                                                   const std::string& subKey) const override;
+    // Puts the default value (REG_SZ) of http\shell\open\command.
+    void setBrowserCommand(const std::string& command);
+
+    std::map<std::string, std::vector<platform::RegistryValue>> keys;
+};
+
+// Reports that no web view can be loaded, unless a factory is given.
+class FakeBrowserLoader final : public platform::EmbeddedBrowserLoader {
+public:
+    platform::EmbeddedBrowserFactory* factory(QString& errorText) override;
+
+    platform::EmbeddedBrowserFactory* available = nullptr;
+    int calls = 0;
+};
+
+// All the doubles, with the program's folders in a fresh temporary folder.
+struct TestServices {
+    TestServices();
+
+    QString installFile(const QString& name) const;
+    QString settingsFile() const;
+
+    QTemporaryDir root;
+    FakeMessageBoxes messages;
+    RecordingProgramStarter programs;
+    FakeRegistry registry;
+    FakeBrowserLoader browsers;
+    int endProgramCalls = 0;
+    platform::Services services;
+};
+
+}  // namespace testing_doubles
