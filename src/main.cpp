@@ -8,6 +8,8 @@
 #include "platform/Services.h"
 
 int main(int argc, char* argv[]) {
+    // The web view plugin, when PeekShot loads it, needs contexts shared from the start.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tessorin"));
     QApplication::setApplicationVersion(QStringLiteral("1.61"));
