@@ -20,12 +20,10 @@ int main(int argc, char* argv[]) {
     platform::HostProgramStarter programs;
     const auto registry = platform::makeHostRegistry();
     const auto browsers = platform::makeHostBrowserLoader();
-    platform::Services services{messages,
-                                programs,
-                                *registry,
-                                *browsers,
-                                platform::HostPaths::forThisHost(),
-                                [] { QCoreApplication::exit(0); }};
+    platform::Services services{
+        messages, programs, *registry, *browsers, platform::HostPaths::forThisHost(), [] {
+            QCoreApplication::exit(0);
+        }};
 
     frmTessorin window(services);
     window.show();

@@ -21,9 +21,9 @@ void centreOnScreen(QWidget& window) {
     }
     const QSize screenSize = screen->geometry().size();
     const QSize outer = window.frameGeometry().size();
-    const int left = centredOffset(twips::fromPixels(screenSize.width()),
-                                   twips::fromPixels(outer.width()));
-    const int top = centredOffset(twips::fromPixels(screenSize.height()),
-                                  twips::fromPixels(outer.height()));
+    const int left =
+        centredOffset(twips::fromPixels(screenSize.width()), twips::fromPixels(outer.width()));
+    const int top =
+        centredOffset(twips::fromPixels(screenSize.height()), twips::fromPixels(outer.height()));
     window.move(screen->geometry().topLeft() + QPoint(twips::toPixels(left), twips::toPixels(top)));
 }

@@ -10,13 +10,19 @@ namespace twips {
 
 inline constexpr int kPerPixel = 15;
 
-inline int toPixels(double twips) { return static_cast<int>(std::lround(twips / kPerPixel)); }
-inline int fromPixels(int pixels) { return pixels * kPerPixel; }
+inline int toPixels(double twips) {
+    return static_cast<int>(std::lround(twips / kPerPixel));
+}
+inline int fromPixels(int pixels) {
+    return pixels * kPerPixel;
+}
 
 inline QRect rect(int left, int top, int width, int height) {
     return {toPixels(left), toPixels(top), toPixels(width), toPixels(height)};
 }
 
-inline QSize size(int width, int height) { return {toPixels(width), toPixels(height)}; }
+inline QSize size(int width, int height) {
+    return {toPixels(width), toPixels(height)};
+}
 
 }  // namespace twips

@@ -1,0 +1,242 @@
+#include "app/frmTessorin.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShortcut>
+
+#include "about/frmAbout.h"
+#include "app/frmwarning.h"
+#include "browser/modWWW.h"
+#include "platform/MessageBoxes.h"
+#include "platform/Services.h"
+#include "tools/frmPopup.h"
+#include "tools/frmsetsweep.h"
+#include "ui/Centring.h"
+
+using platform::MessageAnswer;
+using platform::MessageButtons;
+using platform::MessageIcon;
+
+namespace {
+
+const QString kTitle = QStringLiteral("Tessorin");
+
+const QString kHowtoText = QStringLiteral(
+    "1. Enter Lego set number, set name, phrase, or keyword into the search box.\r\n"
+    "2. Click which websites you would like to include in your search.\r\n"
+    "3. Hit 'Enter' or click the 'Search' button.\r\n"
+    "4. A browser window will open for each website you chose and display results.\r\n"
+    "\r\n"
+    "To save your search settings, use \"Save Current Settings\" in the File Menu.\r\n"
+    "To load default settings, use \"Load Default Settings\" in the File Menu.");
+
+}  // namespace
+
+frmTessorin::frmTessorin(platform::Services& services)
+    : services_(services), iniFiles_(services.paths) {
+    ui_.setupUi(*this);
+    connectCommands();
+    ui_.txtsearch->installEventFilter(this);
+    Form_Load();
+}
+
+frmTessorin::~frmTessorin() {
+    // The other windows have no owner; they end with the main window.
+    delete warning_.data();
+    delete popup_.data();
+    delete setSweep_.data();
+    delete about_.data();
+}
+
+void frmTessorin::connectCommands() {
+    connect(ui_.cmdView, &QPushButton::clicked, this, &frmTessorin::cmdView_Click);
+    // Enter runs Search wherever the focus is in the window.
+    for (const auto key : {Qt::Key_Return, Qt::Key_Enter}) {
+        auto* enter = new QShortcut(QKeySequence(key), this);
+        connect(enter, &QShortcut::activated, this, &frmTessorin::cmdView_Click);
+    }
+    for (QCheckBox* box : ui_.siteBoxes) {
+        connect(box, &QCheckBox::toggled, this, &frmTessorin::siteBox_Toggled);
+    }
+    connect(ui_.chkpic, &QCheckBox::toggled, this, &frmTessorin::chkpic_Toggled);
+    connect(ui_.LoadDefault, &QAction::triggered, this, &frmTessorin::LoadDefaultSettings);
+    connect(ui_.LoadCustom, &QAction::triggered, this, &frmTessorin::LoadCustomSettings);
+    connect(ui_.SaveSettings, &QAction::triggered, this, &frmTessorin::SaveCustomSettings);
+    connect(ui_.Exit, &QAction::triggered, this, &frmTessorin::Exit_Click);
+    connect(ui_.Checkall, &QAction::triggered, this, &frmTessorin::Checkall_Click);
+    connect(ui_.Uncheckall, &QAction::triggered, this, &frmTessorin::Uncheckall_Click);
+    connect(ui_.SetSweep, &QAction::triggered, this, &frmTessorin::SetSweep_Click);
+    connect(ui_.Howto, &QAction::triggered, this, &frmTessorin::Howto_Click);
+    connect(ui_.About, &QAction::triggered, this, &frmTessorin::About_Click);
+}
+
+void frmTessorin::Form_Load() {
+    adjustSize();
+    centreOnScreen(*this);
+    LoadCustomSettings();
+    LoadSiteUrls();
+}
+
+bool frmTessorin::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ui_.txtsearch) {
+        if (event->type() == QEvent::FocusIn) {
+            ui_.txtsearch->selectAll();  // typing replaces the last query
+        } else if (event->type() == QEvent::ShortcutOverride) {
+            // The query box would claim Ctrl+C, Ctrl+X and Ctrl+A for editing; the menu
+            // commands on those keys come first.
+            const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
+            for (const QAction* action : findChildren<QAction*>()) {
+                if (action->isEnabled() && action->shortcut() == pressed) {
+                    event->ignore();
+                    return true;
+                }
+            }
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+frmwarning& frmTessorin::warning() {
+    if (!warning_ || warning_->isDiscarded()) {
+        warning_ = new frmwarning();
+    }
+    return *warning_;
+}
+
+void frmTessorin::cmdView_Click() {
+    if (ui_.txtsearch->text().isEmpty()) {
+        services_.messages.show(this,
+                                QStringLiteral("Please enter a search query in the search field."),
+                                MessageIcon::Exclamation, MessageButtons::Ok, kTitle);
+        ui_.txtsearch->setFocus();
+        return;
+    }
+    CountCheckedSites();
+    if (SiteCount < 1) {
+        services_.messages.show(this, QStringLiteral("Please select at least one search site."),
+                                MessageIcon::Exclamation, MessageButtons::Ok, kTitle);
+        return;
+    }
+    if (SiteCount >= 2 && !confirmBulkOpen()) {
+        return;
+    }
+    if (ui_.chkmin->isChecked()) {
+        showMinimized();
+    }
+    OpenSelectedSites();
+}
+
+bool frmTessorin::confirmBulkOpen() {
+    if (warning().chkdontshow->isChecked()) {
+        return true;
+    }
+    warning().exec();
+    bool isNumber = false;
+    return warning().answerText().toInt(&isNumber) == 6 && isNumber;
+}
+
+void frmTessorin::CountCheckedSites() {
+    SiteCount = 0;
+    for (const QCheckBox* box : ui_.siteBoxes) {
+        if (box->isChecked()) {
+            ++SiteCount;
+        }
+    }
+    if (ui_.chkpic->isChecked()) {
+        SiteCount = 1;  // PeekShot replaces the sites: it is one window
+    }
+}
+
+void frmTessorin::LoadSiteUrls() {
+    const QString section = kTitle;
+    for (std::size_t i = 0; i < kSites.size(); ++i) {
+        const QString key = QString::fromLatin1(kSites[i].caption);
+        siteUrlTable_[i].prefix = iniFiles_.ReadWebsitesIni(section, key);
+        if (kSites[i].hasSuffix) {
+            siteUrlTable_[i].suffix =
+                iniFiles_.ReadWebsitesIni(section, key + QStringLiteral(" end"));
+        }
+    }
+    sPeekShotURL = iniFiles_.ReadWebsitesIni(section, QStringLiteral("PeekShot (Lugnet Popup)"));
+}
+
+void frmTessorin::OpenSelectedSites() {
+    modWWW::UrlOpener opener(services_.registry, services_.programs, services_.messages, this);
+    // Each box and the query are read at the site's own turn: opening a browser lets
+    // events run, and a change made meanwhile applies to the sites not yet reached.
+    for (std::size_t i = 0; i < kSites.size() && !ending_; ++i) {
+        if (ui_.siteBoxes[i]->isChecked()) {
+            opener.OpenURL(composeAddress(siteUrlTable_[i], ui_.txtsearch->text()));
+        }
+    }
+    if (ui_.chkpic->isChecked() && !ending_) {
+        showPeekShot();
+    }
+}
+
+void frmTessorin::showPeekShot() {
+    if (!popup_) {
+        popup_ = frmPopup::create(services_, sPeekShotURL, ui_.txtsearch->text());
+    }
+    if (popup_) {
+        popup_->show();
+        popup_->raise();
+    }
+}
+
+void frmTessorin::Howto_Click() {
+    services_.messages.show(this, kHowtoText, MessageIcon::Information, MessageButtons::Ok,
+                            QStringLiteral("Tessorin - Howto"));
+}
+
+void frmTessorin::Exit_Click() {
+    ConfirmSaveOnExit();
+    endProgram();
+}
+
+void frmTessorin::closeEvent(QCloseEvent* event) {
+    // Form_Unload: leaving can never be called off.
+    if (!ending_) {
+        ConfirmSaveOnExit();
+        endProgram();
+    }
+    event->accept();
+}
+
+void frmTessorin::ConfirmSaveOnExit() {
+    if (!ShowSaveConfirm) {
+        return;
+    }
+    const MessageAnswer answer =
+        services_.messages.show(this, QStringLiteral("Do you want to save your current settings?"),
+                                MessageIcon::None, MessageButtons::YesNo, kTitle);
+    if (answer == MessageAnswer::Yes) {
+        SaveCustomSettings();
+    }
+}
+
+void frmTessorin::endProgram() {
+    ending_ = true;
+    services_.endProgram();
+}
+
+void frmTessorin::SetSweep_Click() {
+    if (!setSweep_) {
+        setSweep_ = new frmsetsweep(services_);
+    }
+    setSweep_->show();
+    setSweep_->raise();
+    setSweep_->activateWindow();
+}
+
+void frmTessorin::About_Click() {
+    if (!about_) {
+        about_ = new frmAbout(services_);
+    }
+    about_->show();
+    about_->raise();
+    about_->activateWindow();
+}

@@ -1,0 +1,83 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <array>
+#include <functional>
+#include <memory>
+
+#include "app/SiteUrlTable.h"
+#include "settings/IniFiles.h"
+#include "ui/frmTessorinUi.h"
+
+class frmAbout;
+class frmPopup;
+class frmsetsweep;
+class frmwarning;
+class QCheckBox;
+namespace platform {
+struct Services;
+}
+
+// The main window: one query, sixteen sites, Search.
+class frmTessorin final : public QMainWindow {
+    Q_OBJECT
+
+  public:
+    explicit frmTessorin(platform::Services& services);
+    ~frmTessorin() override;
+
+    QString sPeekShotURL;
+
+    // The bulk-open dialog, created hidden on first touch.
+    frmwarning& warning();
+    const frmTessorinUi& ui() const { return ui_; }
+    bool showSaveConfirm() const { return ShowSaveConfirm; }
+    short siteCount() const { return SiteCount; }
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void Form_Load();
+    void connectCommands();
+    void cmdView_Click();
+    bool confirmBulkOpen();
+    void CountCheckedSites();
+    void LoadSiteUrls();
+    void OpenSelectedSites();
+    void showPeekShot();
+    void Howto_Click();
+    void Exit_Click();
+    void ConfirmSaveOnExit();
+    void endProgram();
+    void SetSweep_Click();
+    void About_Click();
+
+    // Site selection and settings profiles.
+    void siteBox_Toggled(bool checked);
+    void chkpic_Toggled(bool checked);
+    void Checkall_Click();
+    void Uncheckall_Click();
+    void setAllSites(bool checked);
+    using ProfileReader = QString (IniFiles::*)(const QString&, const QString&) const;
+    void applyProfile(ProfileReader read);
+    std::function<QCheckBox*()> dontShowBox();
+    void LoadCustomSettings();
+    void LoadDefaultSettings();
+    void SaveCustomSettings();
+
+    platform::Services& services_;
+    IniFiles iniFiles_;
+    frmTessorinUi ui_;
+    SiteUrlTable siteUrlTable_;
+    short SiteCount = 0;
+    bool ShowSaveConfirm = false;
+    bool ending_ = false;
+
+    QPointer<frmwarning> warning_;
+    QPointer<frmPopup> popup_;
+    QPointer<frmsetsweep> setSweep_;
+    QPointer<frmAbout> about_;
+};

@@ -1,0 +1,81 @@
+#include "app/frmwarning.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+
+#include "ui/Centring.h"
+#include "ui/ProgramIcon.h"
+#include "ui/Twips.h"
+
+namespace {
+
+QPushButton* answerButton(QWidget* parent, const char* name, const QString& caption, QRect at) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(at);
+    // Enter presses a button only while it has the focus; neither is the default.
+    button->setAutoDefault(true);
+    button->setDefault(false);
+    return button;
+}
+
+QLabel* label(QWidget* parent, const char* name, const QString& text, QRect at) {
+    auto* widget = new QLabel(text, parent);
+    widget->setObjectName(QLatin1String(name));
+    widget->setGeometry(at);
+    return widget;
+}
+
+}  // namespace
+
+frmwarning::frmwarning() {
+    setObjectName(QStringLiteral("frmwarning"));
+    setWindowTitle(QStringLiteral("Tessorin - Alert!"));
+    setWindowIcon(programIcon());
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setFixedSize(twips::size(3015, 1665));
+
+    chkdontshow = new QCheckBox(QStringLiteral("In the future, do not show this warning"), this);
+    chkdontshow->setObjectName(QStringLiteral("chkdontshow"));
+    chkdontshow->setGeometry(twips::rect(25, 1320, 3015, 375));
+    auto* cmdyes =
+        answerButton(this, "cmdyes", QStringLiteral("Yes"), twips::rect(600, 960, 735, 375));
+    auto* cmdno =
+        answerButton(this, "cmdno", QStringLiteral("No"), twips::rect(1680, 960, 735, 375));
+    QLabel* question =
+        label(this, "Label1",
+              QStringLiteral("A browser window will open for EACH search site you checked."),
+              twips::rect(120, 120, 2775, 495));
+    question->setWordWrap(true);
+    label(this, "Label2", QStringLiteral("Are you sure you want to continue?"),
+          twips::rect(240, 600, 2535, 255));
+
+    setTabOrder(chkdontshow, cmdyes);
+    setTabOrder(cmdyes, cmdno);
+    chkdontshow->setFocus();
+    connect(cmdyes, &QPushButton::clicked, this, &frmwarning::cmdyes_Click);
+    connect(cmdno, &QPushButton::clicked, this, &frmwarning::cmdno_Click);
+
+    centreOnScreen(*this);
+}
+
+void frmwarning::cmdyes_Click() {
+    answer("6");
+}
+
+void frmwarning::cmdno_Click() {
+    answer("7");
+}
+
+void frmwarning::answer(const char* code) {
+    answerText_ = QLatin1String(code);
+    hide();  // ends the modal display; the caller reads the answer
+}
+
+void frmwarning::reject() {
+    discarded_ = true;
+    QDialog::reject();
+    deleteLater();
+}

@@ -1,0 +1,167 @@
+#include <QApplication>
+
+#include "app/MainWindowFixture.h"
+#include "ui/SiteTable.h"
+
+using platform::MessageIcon;
+using testing_doubles::ShownMessage;
+
+namespace {
+
+QString expectedAddress(const char* caption, const QString& query, bool withSuffix) {
+    const QString name = QLatin1String(caption);
+    return QStringLiteral("https://") + name + QStringLiteral("/?q=") + query +
+           (withSuffix ? QStringLiteral("&") + name : QString());
+}
+
+void expectExclamation(const ShownMessage& message, const char* text) {
+    EXPECT_EQ(message.text, QLatin1String(text));
+    EXPECT_EQ(message.icon, MessageIcon::Exclamation);
+    EXPECT_EQ(message.buttons, platform::MessageButtons::Ok);
+    EXPECT_EQ(message.title, QStringLiteral("Tessorin"));
+}
+
+}  // namespace
+
+TEST_F(MainWindowTest, EmptyQueryIsRefusedAndTheFocusGoesBackToTheQueryBox) {
+    click(box("chkbrickset"));
+    box("chkbrickset")->setFocus();
+    pressSearch();
+
+    ASSERT_EQ(doubles_.messages.shown.size(), 1u);
+    expectExclamation(doubles_.messages.shown[0],
+                      "Please enter a search query in the search field.");
+    EXPECT_EQ(QApplication::focusWidget(), query());
+    EXPECT_TRUE(doubles_.programs.commandLines.isEmpty());
+}
+
+TEST_F(MainWindowTest, NoSiteTickedIsRefusedAndTheFocusStaysPut) {
+    typeQuery(QStringLiteral("10179"));
+    box("chkmin")->setFocus();
+    QTest::keyClick(box("chkmin"), Qt::Key_Return);
+
+    ASSERT_EQ(doubles_.messages.shown.size(), 1u);
+    expectExclamation(doubles_.messages.shown[0], "Please select at least one search site.");
+    EXPECT_EQ(QApplication::focusWidget(), box("chkmin"));
+    EXPECT_FALSE(box("chkmin")->isChecked()) << "Enter runs Search, it does not toggle";
+}
+
+TEST_F(MainWindowTest, OneBlankIsAQueryAndOneSiteOpensWithoutAsking) {
+    typeQuery(QStringLiteral(" "));
+    click(box("chkpeeron"));
+    pressSearch();
+
+    EXPECT_TRUE(doubles_.messages.shown.empty());
+    EXPECT_FALSE(warningWasShown());
+    EXPECT_EQ(openedAddresses(),
+              QStringList{expectedAddress("Peeron", QStringLiteral(" "), false)});
+}
+
+TEST_F(MainWindowTest, TwoSitesOpenOnlyWhenTheWarningIsAnsweredYes) {
+    typeQuery(QStringLiteral("10179 falcon"));
+    click(box("chkbrickset"));
+    click(box("chkbricklink"));
+
+    answerWarningWith("cmdno");
+    pressSearch();
+    EXPECT_TRUE(warningWasShown());
+    EXPECT_EQ(window().warning().answerText(), QStringLiteral("7"));
+    EXPECT_TRUE(doubles_.programs.commandLines.isEmpty());
+
+    answerWarningWith("cmdyes");
+    pressSearch();
+    EXPECT_EQ(window().warning().answerText(), QStringLiteral("6"));
+    EXPECT_EQ(openedAddresses(),
+              (QStringList{expectedAddress("Bricklink", QStringLiteral("10179 falcon"), false),
+                           expectedAddress("Brickset", QStringLiteral("10179 falcon"), false)}));
+}
+
+TEST_F(MainWindowTest, DoNotShowWithNoOpensNothingNowAndSkipsTheWarningNextTime) {
+    typeQuery(QStringLiteral("6080"));
+    click(box("chklego"));
+    click(box("chklugnet"));
+    click(box("chkmin"));
+
+    answerWarningWith("cmdno", /*tickDontShow=*/true);
+    pressSearch();
+    EXPECT_TRUE(doubles_.programs.commandLines.isEmpty());
+    EXPECT_FALSE(window().isMinimized()) << "a refused search does not minimise";
+    EXPECT_TRUE(window().warning().chkdontshow->isChecked());
+    EXPECT_TRUE(window().warning().isHidden());
+
+    pressSearch();  // no dialog comes up now; a modal would block this call
+    EXPECT_EQ(openedAddresses().size(), 2);
+    EXPECT_TRUE(window().isMinimized());
+}
+
+TEST_F(MainWindowTest, ClosingTheWarningOpensNothingAndForgetsItsBox) {
+    typeQuery(QStringLiteral("6080"));
+    click(box("chklego"));
+    click(box("chklugnet"));
+    QTimer::singleShot(20, [] {
+        if (QWidget* dialog = QApplication::activeModalWidget()) {
+            qobject_cast<frmwarning*>(dialog)->chkdontshow->setChecked(true);
+            QTest::keyClick(dialog, Qt::Key_Escape);
+        }
+    });
+    pressSearch();
+    EXPECT_TRUE(doubles_.programs.commandLines.isEmpty());
+    EXPECT_TRUE(window().warning().answerText().isEmpty());
+    EXPECT_FALSE(window().warning().chkdontshow->isChecked());
+
+    answerWarningWith("cmdyes");
+    pressSearch();
+    EXPECT_TRUE(warningWasShown()) << "a fresh dialog asks again";
+    EXPECT_EQ(openedAddresses().size(), 2);
+}
+
+TEST_F(MainWindowTest, AllSixteenSitesOpenInDispatchOrderWithTheirSuffixes) {
+    const QString query = QStringLiteral("  star  destroyer ");
+    typeQuery(query);
+    triggerMenu("Checkall");
+    answerWarningWith("cmdyes");
+    pressSearch();
+
+    QStringList expected;
+    for (const SiteDefinition& site : kSites) {
+        expected << expectedAddress(site.caption, query, site.hasSuffix);
+    }
+    EXPECT_EQ(openedAddresses(), expected);
+    // The eBay sites go United Kingdom, United States, Australia, Germany, France.
+    EXPECT_TRUE(expected[6].contains(QStringLiteral("ebay.co.uk")));
+    EXPECT_TRUE(expected[7].contains(QStringLiteral("ebay.com/")));
+    EXPECT_TRUE(expected[8].contains(QStringLiteral("ebay.com/au")));
+    EXPECT_TRUE(expected[10].contains(QStringLiteral("ebay.fr")));
+}
+
+TEST_F(MainWindowTest, MinimiseComesBeforeTheBrowserStarts) {
+    typeQuery(QStringLiteral("10179"));
+    click(box("chkbrickshelf"));
+    click(box("chkmin"));
+    bool minimisedAtStart = false;
+    doubles_.programs.onStart = [&] { minimisedAtStart = window().isMinimized(); };
+    pressSearch();
+    EXPECT_TRUE(minimisedAtStart);
+}
+
+TEST_F(MainWindowTest, ABoxUntickedWhileSitesOpenIsSkipped) {
+    typeQuery(QStringLiteral("10179"));
+    click(box("chkauctionbrick"));
+    click(box("chkpeeron"));
+    window().warning().chkdontshow->setChecked(true);
+    // The first start lets events run; the user unticks Peeron in that moment.
+    doubles_.programs.onStart = [&] { box("chkpeeron")->setChecked(false); };
+    pressSearch();
+    EXPECT_EQ(openedAddresses().size(), 1);
+}
+
+TEST_F(MainWindowTest, WithoutABrowserEverySiteSaysSo) {
+    doubles_.registry.keys.clear();
+    typeQuery(QStringLiteral("10179"));
+    click(box("chkbrickset"));
+    pressSearch();
+    ASSERT_EQ(doubles_.messages.shown.size(), 1u);
+    EXPECT_EQ(doubles_.messages.shown[0].text,
+              QStringLiteral("Unable to open URL. Install browser first!"));
+    EXPECT_TRUE(doubles_.programs.commandLines.isEmpty());
+}
