@@ -1,0 +1,111 @@
+#include <gtest/gtest.h>
+
+#include "settings/IniProfile.h"
+#include "settings/IniTestFolder.h"
+
+namespace {
+
+struct WriteCase {
+    const char* what;
+    std::string before;
+    std::string key;
+    std::string value;
+    std::string after;
+};
+
+TEST(IniWrite, ChangesOnlyTheEntryAndKeepsEveryOtherByte) {
+    const WriteCase cases[] = {
+        {"in place, own spelling", "; note\n[Tessorin]\r\nBricklink=False\r\nLego=True\n[x]\n",
+         "BrickLink", "True", "; note\n[Tessorin]\r\nBricklink=True\r\nLego=True\n[x]\n"},
+        {"new key before the spacing of the next header", "[Tessorin]\r\na=1\r\n\r\n[x]\r\nb=2\r\n",
+         "c", "3", "[Tessorin]\r\na=1\r\nc=3\r\n\r\n[x]\r\nb=2\r\n"},
+        {"new section at the end", "[x]\nb=2\n", "c", "3", "[x]\nb=2\n[Tessorin]\r\nc=3\r\n"},
+        {"open last entry", "[Tessorin]\na=1", "c", "3", "[Tessorin]\na=1\r\nc=3\r\n"},
+        {"open last header", "[TESSORIN]", "c", "3", "[TESSORIN]\r\nc=3\r\n"},
+        {"open last line, new section", "[x]\nb=2", "c", "3", "[x]\nb=2\r\n[Tessorin]\r\nc=3\r\n"},
+        {"open last line kept open", "[Tessorin]\na=1", "a", "9", "[Tessorin]\na=9"},
+        {"blanks around the value", "[Tessorin]\n  a =  \"1\" \n", "a", "9",
+         "[Tessorin]\n  a =  9 \n"},
+        {"empty value", "[Tessorin]\na=\n", "a", "9", "[Tessorin]\na=9\n"},
+        {"key without '='", "[Tessorin]\r\na\r\n", "A", "9", "[Tessorin]\r\na=9\r\n"},
+        {"first duplicate section", "[Tessorin]\na=1\n[Tessorin]\nb=2\n", "b", "3",
+         "[Tessorin]\na=1\nb=3\r\n[Tessorin]\nb=2\n"},
+        {"8-bit bytes", "\xFF\n[Tessorin]\n\xE9=\xFF\na=1\n\xFF\xFE\n", "a", "\xE9",
+         "\xFF\n[Tessorin]\n\xE9=\xFF\na=\xE9\n\xFF\xFE\n"},
+        {"byte-order mark", "\xEF\xBB\xBF[Tessorin]\na=1\n", "a", "2",
+         "\xEF\xBB\xBF[Tessorin]\na=2\n"},
+        {"only a byte-order mark", "\xEF\xBB\xBF", "a", "2", "\xEF\xBB\xBF[Tessorin]\r\na=2\r\n"},
+    };
+    for (const WriteCase& c : cases) {
+        IniTestFolder folder;
+        folder.put(c.before);
+        EXPECT_TRUE(ini::writeProfileString(folder.path(), "Tessorin", c.key, c.value)) << c.what;
+        EXPECT_EQ(folder.bytes(), c.after) << c.what;
+    }
+}
+
+TEST(IniWrite, CreatesTheFileAndItsFolder) {
+    IniTestFolder folder;
+    const QString name = QStringLiteral("new/folder/Settings.ini");
+    ASSERT_TRUE(ini::writeProfileString(folder.path(name), "Tessorin", "AuctionBrick", "True"));
+    EXPECT_EQ(folder.bytes(name), "[Tessorin]\r\nAuctionBrick=True\r\n");
+}
+
+TEST(IniWrite, RefusesNamesAndValuesThatWouldNotReadBack) {
+    const std::string before = "[Tessorin]\na=1\n";
+    const std::string refused[][3] = {{"Tessorin", "a=b", "1"},      {"Tessorin", "a\nb", "1"},
+                                      {"Tessorin", "[a]", "1"},      {"Tessorin", " ", "1"},
+                                      {"Tes]sorin", "a", "1"},       {"", "a", "1"},
+                                      {"Tessorin", "a", "1\r\n[x]"}, {"Tessorin", "a", {"1\0", 2}}};
+    for (const auto& [section, key, value] : refused) {
+        IniTestFolder folder;
+        folder.put(before);
+        EXPECT_FALSE(ini::writeProfileString(folder.path(), section, key, value)) << key << value;
+        EXPECT_EQ(folder.bytes(), before);
+    }
+}
+
+TEST(IniWrite, FailsWithoutHarmWhenTheTargetCannotBeWritten) {
+    IniTestFolder folder;
+    folder.put("not a folder", QStringLiteral("file"));
+    EXPECT_FALSE(ini::writeProfileString(folder.path(QStringLiteral("file/Settings.ini")),
+                                         "Tessorin", "a", "1"));
+    EXPECT_EQ(folder.bytes(QStringLiteral("file")), "not a folder");
+
+    QDir(folder.dir.path()).mkdir(QStringLiteral("Settings.ini"));
+    EXPECT_FALSE(ini::writeProfileString(folder.path(), "Tessorin", "a", "1"));
+    EXPECT_TRUE(QFileInfo(QString::fromStdString(folder.path())).isDir());
+}
+
+TEST(IniWrite, LeavesTheOldFileInAReadOnlyFolder) {
+    IniTestFolder folder;
+    const std::string before = "[Tessorin]\r\na=\xE9\n";
+    folder.put(before);
+    const QString path = folder.dir.path();
+    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    const bool bitsHonoured =
+        !QFile(QDir(path).filePath(QStringLiteral("probe"))).open(QIODevice::WriteOnly);
+    const bool written = ini::writeProfileString(folder.path(), "Tessorin", "a", "1");
+    QFile::setPermissions(path,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    if (!bitsHonoured) {
+        GTEST_SKIP() << "this user (root?) can write a read-only folder";
+    }
+    EXPECT_FALSE(written);
+    EXPECT_EQ(folder.bytes(), before);
+}
+
+TEST(IniWrite, ReplacesTheTargetOfASymbolicLink) {
+#ifdef Q_OS_WIN
+    GTEST_SKIP() << "links are shortcuts on this host";
+#endif
+    IniTestFolder folder;
+    folder.put("[Tessorin]\na=1\n", QStringLiteral("real/Settings.ini"));
+    QFile::link(folder.dir.filePath(QStringLiteral("real/Settings.ini")),
+                folder.dir.filePath(QStringLiteral("Settings.ini")));
+    ASSERT_TRUE(ini::writeProfileString(folder.path(), "Tessorin", "a", "2"));
+    EXPECT_TRUE(QFileInfo(QString::fromStdString(folder.path())).isSymLink());
+    EXPECT_EQ(folder.bytes(QStringLiteral("real/Settings.ini")), "[Tessorin]\na=2\n");
+}
+
+}  // namespace
