@@ -1,0 +1,61 @@
+#include "settings/IniFiles.h"
+
+#include <QFile>
+#include <QStringDecoder>
+
+#include "settings/IniProfile.h"
+
+namespace {
+
+// The longest value a read hands back, as the program's 255-byte read buffer allows.
+constexpr std::size_t kLongestValue = 254;
+
+std::string hostPath(const platform::HostPaths& paths, const char* windowsPath) {
+    return QFile::encodeName(paths.map(QLatin1String(windowsPath))).toStdString();
+}
+
+std::string bytesOf(const QString& text) {
+    return text.toLocal8Bit().toStdString();
+}
+
+// A value cut at the byte limit may end inside a multi-byte character; a stateful
+// decoder keeps such an unfinished tail to itself instead of showing it as a
+// replacement character. Uncut values decode as the host's code page has them.
+QString textOf(const std::string& bytes, bool cut) {
+    const QByteArrayView view(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    if (!cut) {
+        return QString::fromLocal8Bit(view);
+    }
+    QStringDecoder decoder(QStringDecoder::System);
+    return decoder.decode(view);
+}
+
+}  // namespace
+
+QString IniFiles::read(const char* windowsPath, const QString& section, const QString& key) const {
+    const std::string path = hostPath(paths_, windowsPath);
+    // One byte more than we return tells a value that was cut from one that just fits.
+    std::string value =
+        ini::readProfileString(path, bytesOf(section), bytesOf(key), kLongestValue + 2);
+    const bool cut = value.size() > kLongestValue;
+    value.resize(std::min(value.size(), kLongestValue));
+    return textOf(value, cut);
+}
+
+QString IniFiles::ReadSettingsIni(const QString& section, const QString& key) const {
+    return read(SettingsIniPath, section, key);
+}
+
+bool IniFiles::WriteSettingsIni(const QString& section, const QString& key,
+                                const QString& value) const {
+    return ini::writeProfileString(hostPath(paths_, SettingsIniPath), bytesOf(section),
+                                   bytesOf(key), bytesOf(value));
+}
+
+QString IniFiles::ReadDefaultIni(const QString& section, const QString& key) const {
+    return read(DefaultIniPath, section, key);
+}
+
+QString IniFiles::ReadWebsitesIni(const QString& section, const QString& key) const {
+    return read(WebsitesIniPath, section, key);
+}
