@@ -2,6 +2,11 @@
 
 #include <QMainWindow>
 
+class QAction;
+class QLabel;
+class QPushButton;
+class SetSweepTextBox;
+
 namespace platform {
 struct Services;
 }
@@ -11,10 +16,35 @@ struct Services;
 class frmsetsweep final : public QMainWindow {
     Q_OBJECT
 
-public:
+  public:
     explicit frmsetsweep(platform::Services& services);
     ~frmsetsweep() override;
 
-private:
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void buildMenus();
+    void buildControls();
+    void Command1_Click();
+    void Exit_Click();
+    void Howto_Click();
+    void startBrowser(const QString& hostPagePath);
+    void deletePage();
+    void complain(const QString& text);
+    QString hostPagePath() const;
+
     platform::Services& services_;
+    // Set once this window has written the page, so leaving it knows to clean up.
+    bool bPageWritten = false;
+    bool centred_ = false;
+
+    SetSweepTextBox* txtStart = nullptr;
+    SetSweepTextBox* txtNbrSets = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QPushButton* Command1 = nullptr;
+    QAction* Exit = nullptr;
+    QAction* Howto = nullptr;
 };
