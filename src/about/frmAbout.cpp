@@ -1,1 +1,93 @@
 #include "about/frmAbout.h"
+
+#include <QFontDatabase>
+#include <QLabel>
+#include <QPushButton>
+
+#include "about/AboutPicture.h"
+#include "platform/MessageBoxes.h"
+#include "platform/Services.h"
+#include "ui/Centring.h"
+#include "ui/ProgramIcon.h"
+#include "ui/Twips.h"
+
+namespace {
+
+const QString kFoundItText = QStringLiteral(
+    "Ok, you found it!  You must be a true geek!\r\n"
+    "But, did you find the other ones?  Send me\r\n"
+    "an email and list them (along with hidden\r\n"
+    "features) and I'll add your name to the ranks\r\n"
+    "of Uber geeks on my website.  Hint: there are\r\n"
+    "3 Easter eggs and 1 hidden feature.  -Vek\r\n"
+    "tessorin@example.org");
+
+// The labels were laid out for Tahoma; where it is missing the default font is the
+// closest fit we can count on.
+QFont labelFont(const QFont& fallback) {
+    if (!QFontDatabase::families().contains(QStringLiteral("Tahoma"))) {
+        return fallback;
+    }
+    QFont font(QStringLiteral("Tahoma"));
+    font.setPointSizeF(8.25);
+    font.setWeight(QFont::Normal);
+    return font;
+}
+
+QLabel* label(QWidget* parent, const char* name, const QString& text, QRect geometry) {
+    auto* widget = new QLabel(text, parent);
+    widget->setObjectName(QLatin1String(name));
+    widget->setGeometry(geometry);
+    widget->setFont(labelFont(widget->font()));
+    widget->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return widget;
+}
+
+}  // namespace
+
+frmAbout::frmAbout(platform::Services& services)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      services_(services) {
+    setObjectName(QStringLiteral("frmAbout"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("About Tessorin"));
+    setWindowIcon(programIcon());
+    resize(twips::size(2655, 975));
+    buildControls();
+    centreOnScreen(*this);
+}
+
+void frmAbout::buildControls() {
+    Label1 = label(this, "Label1", QStringLiteral("Tessorin version 1.61"),
+                   twips::rect(840, 240, 1725, 255));
+    Picture1 = new AboutPicture(this);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->setGeometry(twips::rect(120, 240, 480, 480));
+    Picture1->onEgg = [this] { Picture1_DblClick(); };
+    Label2 =
+        label(this, "Label2", QStringLiteral("Brick by brick."), twips::rect(840, 480, 1725, 255));
+
+    // Far outside the box at its own size: found only with Tab, or by dragging the
+    // box very large.
+    Command1 = new QPushButton(QStringLiteral("Command1"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setGeometry(twips::rect(15120, 10560, 135, 135));
+    // Enter on a focused button clicks it only when it may act as a default button.
+    Command1->setAutoDefault(true);
+    connect(Command1, &QPushButton::clicked, this, &frmAbout::Command1_Click);
+
+    setTabOrder(Picture1, Command1);
+    Picture1->setFocus();
+}
+
+void frmAbout::Picture1_DblClick() {
+    services_.messages.show(this, QStringLiteral("There are no Easter Eggs in this program!!!"),
+                            platform::MessageIcon::Information, platform::MessageButtons::Ok,
+                            QStringLiteral("Tessorin - Easter Egg"));
+}
+
+void frmAbout::Command1_Click() {
+    services_.messages.show(this, kFoundItText, platform::MessageIcon::None,
+                            platform::MessageButtons::Ok, QStringLiteral("Tessorin"));
+}

@@ -2,6 +2,10 @@
 
 #include <QWidget>
 
+class AboutPicture;
+class QLabel;
+class QPushButton;
+
 namespace platform {
 struct Services;
 }
@@ -10,9 +14,17 @@ struct Services;
 class frmAbout final : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit frmAbout(platform::Services& services);
 
-private:
+  private:
+    void buildControls();
+    void Picture1_DblClick();
+    void Command1_Click();
+
     platform::Services& services_;
+    QLabel* Label1 = nullptr;
+    AboutPicture* Picture1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QPushButton* Command1 = nullptr;
 };
