@@ -7,7 +7,7 @@
 // The program's three INI files, each bound to its fixed location. Text goes in and
 // out in the host's 8-bit code page.
 class IniFiles {
-public:
+  public:
     static constexpr char SettingsIniPath[] = R"(C:\Program Files\Tessorin\Settings.ini)";
     static constexpr char DefaultIniPath[] = R"(C:\Program Files\Tessorin\Default.ini)";
     static constexpr char WebsitesIniPath[] = R"(C:\Program Files\Tessorin\Websites.ini)";
@@ -22,7 +22,7 @@ public:
     // ModINI3
     QString ReadWebsitesIni(const QString& section, const QString& key) const;
 
-private:
+  private:
     QString read(const char* windowsPath, const QString& section, const QString& key) const;
 
     platform::HostPaths paths_;

@@ -77,22 +77,29 @@ TEST(IniWrite, FailsWithoutHarmWhenTheTargetCannotBeWritten) {
     EXPECT_TRUE(QFileInfo(QString::fromStdString(folder.path())).isDir());
 }
 
-TEST(IniWrite, LeavesTheOldFileInAReadOnlyFolder) {
-    IniTestFolder folder;
+// Root ignores permission bits, so each case first checks they hold for this user.
+TEST(IniWrite, LeavesTheOldFileWhenPermissionsForbidTheWrite) {
+    const auto all = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
     const std::string before = "[Tessorin]\r\na=\xE9\n";
-    folder.put(before);
-    const QString path = folder.dir.path();
-    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    const bool bitsHonoured =
-        !QFile(QDir(path).filePath(QStringLiteral("probe"))).open(QIODevice::WriteOnly);
-    const bool written = ini::writeProfileString(folder.path(), "Tessorin", "a", "1");
-    QFile::setPermissions(path,
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    if (!bitsHonoured) {
-        GTEST_SKIP() << "this user (root?) can write a read-only folder";
+    for (const bool lockFolder : {true, false}) {
+        IniTestFolder folder;
+        folder.put(before);
+        const QString target =
+            lockFolder ? folder.dir.path() : QString::fromStdString(folder.path());
+        const QString probe = lockFolder ? folder.dir.filePath(QStringLiteral("probe")) : target;
+        // A read-only folder, or a file that can be written but not read.
+        QFile::setPermissions(
+            target, lockFolder ? all & ~QFileDevice::WriteOwner : QFileDevice::WriteOwner);
+        const bool honoured =
+            !QFile(probe).open(lockFolder ? QIODevice::WriteOnly : QIODevice::ReadOnly);
+        const bool written = ini::writeProfileString(folder.path(), "Tessorin", "a", "1");
+        QFile::setPermissions(target, all);
+        if (!honoured) {
+            GTEST_SKIP() << "this user (root?) is not bound by permission bits";
+        }
+        EXPECT_FALSE(written) << lockFolder;
+        EXPECT_EQ(folder.bytes(), before) << lockFolder;
     }
-    EXPECT_FALSE(written);
-    EXPECT_EQ(folder.bytes(), before);
 }
 
 TEST(IniWrite, ReplacesTheTargetOfASymbolicLink) {
