@@ -1,0 +1,41 @@
+#include <windows.h>
+
+#include <string>
+
+#include "platform/ProgramStarter.h"
+
+namespace platform {
+
+namespace {
+
+// Closes the handles CreateProcessW hands back; the program runs on without us.
+struct ProcessHandles {
+    PROCESS_INFORMATION info{};
+    ~ProcessHandles() {
+        if (info.hThread) {
+            CloseHandle(info.hThread);
+        }
+        if (info.hProcess) {
+            CloseHandle(info.hProcess);
+        }
+    }
+};
+
+}  // namespace
+
+bool HostProgramStarter::start(const QString& commandLine) {
+    if (commandLine.trimmed().isEmpty()) {
+        return false;
+    }
+    // CreateProcessW may write into the line, so it gets its own copy.
+    std::wstring line = commandLine.toStdWString();
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = SW_SHOWNORMAL;
+    ProcessHandles handles;
+    return CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                          &startup, &handles.info) != FALSE;
+}
+
+}  // namespace platform
