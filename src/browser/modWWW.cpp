@@ -1,1 +1,122 @@
 #include "browser/modWWW.h"
+
+#include <QCoreApplication>
+#include <algorithm>
+
+#include "platform/MessageBoxes.h"
+#include "platform/ProgramStarter.h"
+#include "platform/WindowsCommandLine.h"
+
+namespace modWWW {
+
+namespace {
+
+constexpr char kBrowserCommandKey[] = R"(http\shell\open\command)";
+constexpr std::size_t kNameCapacity = 260;
+constexpr std::size_t kDataCapacity = 4096;
+constexpr std::uint32_t kMaxValues = 1'000'000;
+
+RegValue toRegValue(platform::RegistryValue&& value) {
+    RegValue result{std::move(value.name), {}};
+    const std::vector<std::uint8_t>& bytes = value.data;
+    if (value.type == platform::kRegSz) {
+        // Only the terminating NUL goes: a string stored without one keeps its last letter.
+        std::size_t length = bytes.size();
+        if (length > 0 && bytes.back() == 0) {
+            --length;
+        }
+        result.data = std::string(bytes.begin(), bytes.begin() + length);
+    } else if (value.type == platform::kRegDword) {
+        std::uint32_t number = 0;
+        for (std::size_t i = 0; i < std::min<std::size_t>(bytes.size(), 4); ++i) {
+            number |= std::uint32_t{bytes[i]} << (8 * i);
+        }
+        result.data = static_cast<std::int32_t>(number);
+    } else {
+        result.data = std::move(value.data);
+    }
+    return result;
+}
+
+// The data of a value as the text of a command. Raw bytes are read up to their first
+// NUL, so an expandable string reads like a plain one.
+QString dataAsText(const RegValue& value) {
+    if (const auto* text = std::get_if<std::string>(&value.data)) {
+        return QString::fromLocal8Bit(text->data(), static_cast<qsizetype>(text->size()));
+    }
+    if (const auto* number = std::get_if<std::int32_t>(&value.data)) {
+        return QString::number(*number);
+    }
+    const auto& bytes = std::get<std::vector<std::uint8_t>>(value.data);
+    const auto end = std::find(bytes.begin(), bytes.end(), std::uint8_t{0});
+    return QString::fromLocal8Bit(reinterpret_cast<const char*>(bytes.data()),
+                                  static_cast<qsizetype>(end - bytes.begin()));
+}
+
+// A registered command begins with the program's path in double quotes; the path is
+// everything up to and including the first quote after the opening character, so the
+// options and the address placeholder that follow it are left out.
+QString programPathOf(const QString& command) {
+    const qsizetype closingQuote = command.indexOf(u'"', 1);
+    return closingQuote < 0 ? QString() : command.left(closingQuote + 1);
+}
+
+}  // namespace
+
+std::vector<RegValue> GetRegValues(const platform::Registry& registry, platform::RegistryRoot root,
+                                   const std::string& subKey) {
+    std::vector<RegValue> values;
+    const std::unique_ptr<platform::RegistryKey> key = registry.openKey(root, subKey);
+    if (!key) {
+        return values;
+    }
+    values.reserve(101);
+    for (std::uint32_t index = 0; index < kMaxValues; ++index) {
+        platform::RegistryValue value;
+        if (key->enumValue(index, kNameCapacity, kDataCapacity, value) !=
+            platform::RegistryStatus::Success) {
+            break;
+        }
+        values.push_back(toRegValue(std::move(value)));
+    }
+    return values;
+}
+
+QString GetBrowserPath(const platform::Registry& registry) {
+    const std::vector<RegValue> values =
+        GetRegValues(registry, platform::RegistryRoot::ClassesRoot, kBrowserCommandKey);
+    if (values.empty()) {
+        return QString::fromLatin1(kInvalidBrowser);
+    }
+    // The first value the registry lists, whatever its name: normally the default value.
+    return programPathOf(dataAsText(values.front()));
+}
+
+UrlOpener::UrlOpener(const platform::Registry& registry, platform::ProgramStarter& programs,
+                     platform::MessageBoxes& messages, QWidget* mainWindow)
+    : registry_(registry), programs_(programs), messages_(messages), mainWindow_(mainWindow) {}
+
+void UrlOpener::OpenURL(const QString& address) {
+    const auto noBrowser = [this] {
+        messages_.show(mainWindow_, QStringLiteral("Unable to open URL. Install browser first!"),
+                       platform::MessageIcon::None, platform::MessageButtons::Ok,
+                       QStringLiteral("Tessorin"));
+    };
+    const QString browser = GetBrowserPath(registry_);
+    if (browser == QLatin1String(kInvalidBrowser)) {
+        noBrowser();
+        return;
+    }
+    // Quoted as one argument: a query with blanks would otherwise reach the browser as
+    // several addresses, and a word such as "--incognito" in it as one of its options.
+    if (!programs_.start(browser + u' ' + platform::quoteWindowsArgument(address))) {
+        noBrowser();
+        return;
+    }
+    QCoreApplication::processEvents();
+    if (mainWindow_) {
+        mainWindow_->activateWindow();
+    }
+}
+
+}  // namespace modWWW

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QPointer>
 #include <QString>
+#include <QWidget>
 #include <cstdint>
 #include <string>
 #include <variant>
@@ -8,7 +10,6 @@
 
 #include "platform/Registry.h"
 
-class QWidget;
 namespace platform {
 class MessageBoxes;
 class ProgramStarter;
@@ -26,27 +27,32 @@ struct RegValue {
     std::variant<std::string, std::int32_t, std::vector<std::uint8_t>> data;
 };
 
-// Every value of the key, in the registry's enumeration order; empty when the key
-// cannot be opened or has no values.
+// The values of the key in the registry's enumeration order, up to the first one that
+// cannot be read (a name over 259 characters or data over 4096 bytes ends the list).
+// Empty when the key cannot be opened or has no values. An empty subKey reads the root.
 std::vector<RegValue> GetRegValues(const platform::Registry& registry, platform::RegistryRoot root,
                                    const std::string& subKey);
 
-// The quoted program path of the registered browser command, or "Invalid".
+// The quoted program path of the registered browser command, or "Invalid" when the
+// command key holds no value. Read afresh on every call.
 QString GetBrowserPath(const platform::Registry& registry);
 
 // Starts the registered browser on one address, or says that there is none.
 class UrlOpener {
-public:
+  public:
     UrlOpener(const platform::Registry& registry, platform::ProgramStarter& programs,
               platform::MessageBoxes& messages, QWidget* mainWindow);
 
+    // The address reaches the browser as one argument, whatever it holds. Pending window
+    // events are handled once afterwards, so the user may act between two addresses.
     void OpenURL(const QString& address);
 
-private:
+  private:
     const platform::Registry& registry_;
     platform::ProgramStarter& programs_;
     platform::MessageBoxes& messages_;
-    QWidget* mainWindow_;
+    // Guarded: the pending events handled in OpenURL could close the window.
+    QPointer<QWidget> mainWindow_;
 };
 
 }  // namespace modWWW

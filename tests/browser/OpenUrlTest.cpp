@@ -1,0 +1,91 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTest>
+#include <QTimer>
+#include <QWidget>
+
+#include "browser/modWWW.h"
+#include "platform/WindowsCommandLine.h"
+#include "support/Doubles.h"
+
+namespace {
+
+constexpr char kCommandKey[] = R"(http\shell\open\command)";
+
+class OpenUrlTest : public ::testing::Test {
+  protected:
+    void expectNoBrowserMessages(std::size_t count) {
+        ASSERT_EQ(messages.shown.size(), count);
+        for (const auto& message : messages.shown) {
+            EXPECT_EQ(message.text, "Unable to open URL. Install browser first!");
+            EXPECT_EQ(message.icon, platform::MessageIcon::None);
+            EXPECT_EQ(message.buttons, platform::MessageButtons::Ok);
+            EXPECT_EQ(message.title, "Tessorin");
+        }
+    }
+
+    testing_doubles::FakeRegistry registry;
+    testing_doubles::RecordingProgramStarter programs;
+    testing_doubles::FakeMessageBoxes messages;
+    QWidget mainWindow;
+    modWWW::UrlOpener opener{registry, programs, messages, &mainWindow};
+};
+
+}  // namespace
+
+TEST_F(OpenUrlTest, StartsTheBrowserPathWithTheAddressAsOneArgument) {
+    registry.setBrowserCommand(R"("/usr/bin/b" --new-window "%1")");
+    opener.OpenURL("https://x/?q=a b");
+    opener.OpenURL("https://x/?q=7140");
+    const QString smuggling = R"(https://x/?q=a --incognito "c:\dir\" \)";
+    opener.OpenURL(smuggling);
+    ASSERT_EQ(programs.commandLines.size(), 3);
+    EXPECT_EQ(programs.commandLines[0], R"("/usr/bin/b" "https://x/?q=a b")");
+    EXPECT_EQ(programs.commandLines[1], R"("/usr/bin/b" https://x/?q=7140)");
+    EXPECT_EQ(platform::splitWindowsCommandLine(programs.commandLines[2]),
+              QStringList({"/usr/bin/b", smuggling}));
+    expectNoBrowserMessages(0);
+}
+
+TEST_F(OpenUrlTest, ReadsTheRegistryAgainForEveryAddress) {
+    registry.setBrowserCommand(R"("/usr/bin/first" "%1")");
+    opener.OpenURL("a");
+    registry.setBrowserCommand(R"("/usr/bin/second" "%1")");
+    opener.OpenURL("b");
+    registry.keys.clear();
+    opener.OpenURL("c");
+    EXPECT_EQ(programs.commandLines,
+              QStringList({R"("/usr/bin/first" a)", R"("/usr/bin/second" b)"}));
+    expectNoBrowserMessages(1);
+}
+
+TEST_F(OpenUrlTest, SaysThereIsNoBrowserOncePerAddressAndStartsNothing) {
+    registry.keys[kCommandKey] = {};
+    opener.OpenURL("https://x/?q=1");
+    opener.OpenURL("https://x/?q=2");
+    EXPECT_TRUE(programs.commandLines.isEmpty());
+    expectNoBrowserMessages(2);
+}
+
+TEST_F(OpenUrlTest, SaysTheSameWhenTheBrowserDoesNotStart) {
+    registry.setBrowserCommand(R"("/usr/bin/gone" "%1")");
+    programs.succeed = false;
+    opener.OpenURL("https://x/?q=1");
+    EXPECT_EQ(programs.commandLines.size(), 1);
+    expectNoBrowserMessages(1);
+}
+
+TEST_F(OpenUrlTest, HandlesPendingEventsThenGivesTheFocusBack) {
+    registry.setBrowserCommand(R"("/usr/bin/b" "%1")");
+    QWidget other;
+    mainWindow.show();
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &other; }));
+    bool pendingRan = false;
+    QTimer::singleShot(0, [&] { pendingRan = true; });
+    opener.OpenURL("a");
+    EXPECT_TRUE(pendingRan);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &mainWindow; }));
+}
