@@ -7,7 +7,8 @@
 // functions (GetPrivateProfileStringA / WritePrivateProfileStringA) do: sections and
 // keys match without regard to letter case, the first match wins, and every byte the
 // caller did not ask to change passes through untouched. Strings are the file's own
-// 8-bit bytes; converting them to text is the caller's business.
+// 8-bit bytes; converting them to text is the caller's business. Paths are in the file
+// system's encoding (QFile::encodeName).
 namespace ini {
 
 // The value of key in section, cut to at most bufferSize - 1 bytes. A missing file,
@@ -15,9 +16,13 @@ namespace ini {
 std::string readProfileString(const std::string& path, std::string_view section,
                               std::string_view key, std::size_t bufferSize = 255);
 
-// Stores value under key in section, creating the file and the section when absent.
+// Stores value under key in section, creating the file (and its folder) and the section
+// when absent. An existing value is replaced in place; a new entry "key=value" CR LF goes
+// after the last non-blank line of the section, a new section at the end of the file.
 // The file is replaced atomically, so a failed write leaves the old file as it was.
-// Returns false when the file could not be written.
+// Returns false when the file could not be read or written, and refuses (false, nothing
+// written) what would not read back as given: line breaks or NUL anywhere, '=' or a
+// leading '[' in the key, ']' in the section, an empty key or section.
 bool writeProfileString(const std::string& path, std::string_view section, std::string_view key,
                         std::string_view value);
 

@@ -1,23 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <QFile>
-
 #include "settings/IniFiles.h"
+#include "settings/IniTestFolder.h"
 #include "support/Doubles.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
-
-QByteArray contentsOf(const QString& path) {
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    return file.readAll();
-}
-
-void put(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    file.open(QIODevice::WriteOnly);
-    file.write(bytes);
-}
 
 struct IniFilesTest : ::testing::Test {
     testing_doubles::TestServices test;
@@ -25,49 +14,40 @@ struct IniFilesTest : ::testing::Test {
 };
 
 TEST_F(IniFilesTest, EachFunctionReadsItsOwnFileAfresh) {
-    put(test.installFile(QStringLiteral("Websites.ini")), "[Tessorin]\r\nBrickset=https://b/\r\n");
-    put(test.installFile(QStringLiteral("Default.ini")), "[Tessorin]\r\nBrickset=True\r\n");
-    EXPECT_EQ(files.ReadWebsitesIni(QStringLiteral("Tessorin"), QStringLiteral("brickset")),
-              QStringLiteral("https://b/"));
-    EXPECT_EQ(files.ReadDefaultIni(QStringLiteral("Tessorin"), QStringLiteral("Brickset")),
-              QStringLiteral("True"));
-    EXPECT_EQ(files.ReadSettingsIni(QStringLiteral("Tessorin"), QStringLiteral("Brickset")), "");
+    putFile(test.installFile(u"Websites.ini"_s), "[Tessorin]\r\nBrickset=https://b/\r\n");
+    putFile(test.installFile(u"Default.ini"_s), "[Tessorin]\r\nBrickset=True\r\n");
+    EXPECT_EQ(files.ReadWebsitesIni(u"Tessorin"_s, u"brickset"_s), u"https://b/"_s);
+    EXPECT_EQ(files.ReadDefaultIni(u"Tessorin"_s, u"Brickset"_s), u"True"_s);
+    EXPECT_EQ(files.ReadSettingsIni(u"Tessorin"_s, u"Brickset"_s), "");
 
-    put(test.installFile(QStringLiteral("Default.ini")), "[Tessorin]\r\nBrickset=False\r\n");
-    EXPECT_EQ(files.ReadDefaultIni(QStringLiteral("Tessorin"), QStringLiteral("Brickset")),
-              QStringLiteral("False"));
+    putFile(test.installFile(u"Default.ini"_s), "[Tessorin]\r\nBrickset=False\r\n");
+    EXPECT_EQ(files.ReadDefaultIni(u"Tessorin"_s, u"Brickset"_s), u"False"_s);
 }
 
 TEST_F(IniFilesTest, WritesOnlySettingsIni) {
-    const QByteArray shipped = "[Tessorin]\r\nBrickLink=False\r\n";
-    put(test.installFile(QStringLiteral("Websites.ini")), shipped);
-    put(test.installFile(QStringLiteral("Default.ini")), shipped);
-    ASSERT_TRUE(files.WriteSettingsIni(QStringLiteral("Tessorin"), QStringLiteral("BrickLink"),
-                                       QStringLiteral("True")));
-    EXPECT_EQ(contentsOf(test.settingsFile()), "[Tessorin]\r\nBrickLink=True\r\n");
-    EXPECT_EQ(files.ReadSettingsIni(QStringLiteral("Tessorin"), QStringLiteral("Bricklink")),
-              QStringLiteral("True"));
-    EXPECT_EQ(contentsOf(test.installFile(QStringLiteral("Websites.ini"))), shipped);
-    EXPECT_EQ(contentsOf(test.installFile(QStringLiteral("Default.ini"))), shipped);
+    const std::string shipped = "[Tessorin]\r\nBrickLink=False\r\n";
+    putFile(test.installFile(u"Websites.ini"_s), shipped);
+    putFile(test.installFile(u"Default.ini"_s), shipped);
+    ASSERT_TRUE(files.WriteSettingsIni(u"Tessorin"_s, u"BrickLink"_s, u"True"_s));
+    EXPECT_EQ(fileBytes(test.settingsFile()), "[Tessorin]\r\nBrickLink=True\r\n");
+    EXPECT_EQ(files.ReadSettingsIni(u"Tessorin"_s, u"Bricklink"_s), u"True"_s);
+    EXPECT_EQ(fileBytes(test.installFile(u"Websites.ini"_s)), shipped);
+    EXPECT_EQ(fileBytes(test.installFile(u"Default.ini"_s)), shipped);
 }
 
 TEST_F(IniFilesTest, TextRoundTripsAndACutNeverEndsInHalfACharacter) {
-    const QString accented = QStringLiteral("a") + QString(300, QChar(0xE9));
-    ASSERT_TRUE(files.WriteSettingsIni(QStringLiteral("Tessorin"), QStringLiteral("Clé"),
-                                       QStringLiteral("Ça va")));
-    ASSERT_TRUE(
-        files.WriteSettingsIni(QStringLiteral("Tessorin"), QStringLiteral("Long"), accented));
-    EXPECT_EQ(files.ReadSettingsIni(QStringLiteral("Tessorin"), QStringLiteral("Clé")),
-              QStringLiteral("Ça va"));
-    const QString cut = files.ReadSettingsIni(QStringLiteral("Tessorin"), QStringLiteral("Long"));
+    const QString accented = u"a"_s + QString(300, QChar(0xE9));
+    ASSERT_TRUE(files.WriteSettingsIni(u"Tessorin"_s, u"Clé"_s, u"Ça va"_s));
+    ASSERT_TRUE(files.WriteSettingsIni(u"Tessorin"_s, u"Long"_s, accented));
+    EXPECT_EQ(files.ReadSettingsIni(u"Tessorin"_s, u"Clé"_s), u"Ça va"_s);
+    const QString cut = files.ReadSettingsIni(u"Tessorin"_s, u"Long"_s);
     EXPECT_EQ(cut, accented.left(cut.size()));
     EXPECT_GE(cut.size(), 127);  // 254 bytes hold "a" and 126 two-byte characters at least
 }
 
 TEST_F(IniFilesTest, ReportsAFailedWrite) {
-    put(test.services.paths.userConfigDir, "a file where the folder should be");
-    EXPECT_FALSE(files.WriteSettingsIni(QStringLiteral("Tessorin"), QStringLiteral("Lego"),
-                                        QStringLiteral("True")));
+    putFile(test.services.paths.userConfigDir, "a file where the folder should be");
+    EXPECT_FALSE(files.WriteSettingsIni(u"Tessorin"_s, u"Lego"_s, u"True"_s));
 }
 
 }  // namespace

@@ -5,6 +5,19 @@
 #include <QTemporaryDir>
 #include <string>
 
+inline void putFile(const QString& path, const std::string& bytes) {
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+}
+
+inline std::string fileBytes(const QString& path) {
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return file.readAll().toStdString();
+}
+
 // A fresh folder for INI files, with byte-exact helpers to put and inspect them.
 struct IniTestFolder {
     QTemporaryDir dir;
@@ -14,15 +27,10 @@ struct IniTestFolder {
     }
 
     void put(const std::string& bytes, const QString& name = QStringLiteral("Settings.ini")) const {
-        QDir(dir.path()).mkpath(QFileInfo(dir.filePath(name)).path());
-        QFile file(dir.filePath(name));
-        file.open(QIODevice::WriteOnly);
-        file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+        putFile(dir.filePath(name), bytes);
     }
 
     std::string bytes(const QString& name = QStringLiteral("Settings.ini")) const {
-        QFile file(dir.filePath(name));
-        file.open(QIODevice::ReadOnly);
-        return file.readAll().toStdString();
+        return fileBytes(dir.filePath(name));
     }
 };
