@@ -7,6 +7,7 @@
 
 #include "platform/ProgramStarter.h"
 #include "platform/WindowsCommandLine.h"
+#include "support/QtPrinting.h"
 
 #ifndef Q_OS_WIN
 
