@@ -10,12 +10,21 @@ struct HostPaths;
 
 // Loads the web-view plugin on first use and keeps it loaded for the rest of the run.
 class EmbeddedBrowserLoader {
-public:
+  public:
     virtual ~EmbeddedBrowserLoader() = default;
     // Null when the plugin or the web engine cannot be loaded; errorText then says why.
+    // A failed attempt is made afresh on the next call.
     virtual EmbeddedBrowserFactory* factory(QString& errorText) = 0;
 };
 
+// Looks for the plugin in <prefix>/lib/tessorin/plugins, prefix being the folder above
+// the executable's.
 std::unique_ptr<EmbeddedBrowserLoader> makeHostBrowserLoader();
+
+// Looks for the plugin in the given folder only.
+std::unique_ptr<EmbeddedBrowserLoader> makePluginBrowserLoader(const QString& pluginFolder);
+
+// The plugin's file name without the host's prefix and suffix (lib….so, ….dll).
+inline constexpr char kBrowserPluginBaseName[] = "tessorin_webengine";
 
 }  // namespace platform

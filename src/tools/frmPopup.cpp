@@ -1,1 +1,64 @@
 #include "tools/frmPopup.h"
+
+#include <QApplication>
+#include <memory>
+
+#include "platform/EmbeddedBrowser.h"
+#include "platform/EmbeddedBrowserLoader.h"
+#include "platform/MessageBoxes.h"
+#include "platform/Services.h"
+#include "ui/Centring.h"
+#include "ui/ProgramIcon.h"
+#include "ui/Twips.h"
+
+namespace {
+
+void tellNoWebView(platform::Services& services, const QString& why) {
+    services.messages.show(
+        QApplication::activeWindow(),
+        QStringLiteral("PeekShot cannot show the set's page: the web view is not available.\n\n%1")
+            .arg(why),
+        platform::MessageIcon::Exclamation, platform::MessageButtons::Ok,
+        QStringLiteral("Tessorin"));
+}
+
+}  // namespace
+
+frmPopup* frmPopup::create(platform::Services& services, const QString& peekShotUrl,
+                           const QString& query) {
+    QString why;
+    platform::EmbeddedBrowserFactory* factory = services.browsers.factory(why);
+    if (!factory) {
+        tellNoWebView(services, why);
+        return nullptr;
+    }
+    std::unique_ptr<frmPopup> popup(new frmPopup);
+    popup->WebBrowser1 = factory->createBrowser(popup.get());
+    if (!popup->WebBrowser1) {
+        tellNoWebView(services, QStringLiteral("The web view could not be created."));
+        return nullptr;
+    }
+    popup->Form_Load(peekShotUrl, query);
+    return popup.release();
+}
+
+frmPopup::frmPopup()
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Tessorin - Lugnet Set Popup"));
+    setWindowIcon(programIcon());
+    resize(twips::size(3360, 4260));
+    // The web engine wants its views gone before the application object goes, and an
+    // open popup has no other owner to delete it.
+    connect(qApp, &QCoreApplication::aboutToQuit, this, &QObject::deleteLater);
+}
+
+void frmPopup::Form_Load(const QString& peekShotUrl, const QString& query) {
+    // Placed once at its designed size; the window has no layout, so resizing it
+    // leaves the page where it is.
+    WebBrowser1->widget()->setGeometry(twips::rect(0, 0, 3375, 4250));
+    centreOnScreen(*this);
+    StartingAddress = peekShotUrl + query;
+    WebBrowser1->navigate(StartingAddress);
+}

@@ -12,16 +12,18 @@ class EmbeddedBrowser;
 class frmPopup final : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     // Creates the popup (centred, StartingAddress = prefix + query, one navigation), not
     // yet shown. Null, after a message box saying why, when the web view cannot be loaded.
-    // The popup deletes itself when closed.
+    // The popup deletes itself when closed, and at the latest when the program ends.
     static frmPopup* create(platform::Services& services, const QString& peekShotUrl,
                             const QString& query);
 
     QString StartingAddress;
 
-private:
-    explicit frmPopup(platform::EmbeddedBrowser* browser);
+  private:
+    frmPopup();
+    void Form_Load(const QString& peekShotUrl, const QString& query);
+
     platform::EmbeddedBrowser* WebBrowser1 = nullptr;
 };

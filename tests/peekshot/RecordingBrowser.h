@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QPointer>
+#include <QStringList>
+#include <QWidget>
+
+#include "platform/EmbeddedBrowser.h"
+
+// A browser that shows nothing and remembers every address it was sent to.
+class RecordingBrowser final : public QWidget, public platform::EmbeddedBrowser {
+  public:
+    explicit RecordingBrowser(QWidget* parent) : QWidget(parent) {}
+
+    QWidget* widget() override { return this; }
+    void navigate(const QString& address) override { addresses << address; }
+
+    QStringList addresses;
+};
+
+class RecordingBrowserFactory final : public platform::EmbeddedBrowserFactory {
+  public:
+    platform::EmbeddedBrowser* createBrowser(QWidget* parent) override {
+        if (!canCreate) {
+            return nullptr;
+        }
+        last = new RecordingBrowser(parent);
+        return last;
+    }
+
+    bool canCreate = true;
+    QPointer<RecordingBrowser> last;
+};
