@@ -1,6 +1,10 @@
 #include <QApplication>
+#include <QPointer>
+#include <QTimer>
 
 #include "app/MainWindowFixture.h"
+#include "peekshot/RecordingBrowser.h"
+#include "tools/frmPopup.h"
 #include "ui/SiteTable.h"
 
 using platform::MessageIcon;
@@ -164,4 +168,67 @@ TEST_F(MainWindowTest, WithoutABrowserEverySiteSaysSo) {
     EXPECT_EQ(doubles_.messages.shown[0].text,
               QStringLiteral("Unable to open URL. Install browser first!"));
     EXPECT_TRUE(doubles_.programs.commandLines.isEmpty());
+}
+
+namespace {
+
+frmPopup* shownPopup() {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (auto* popup = qobject_cast<frmPopup*>(window); popup && popup->isVisible()) {
+            return popup;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+TEST_F(MainWindowTest, PeekShotShowsOnePopupThatKeepsItsFirstSetUntilClosed) {
+    RecordingBrowserFactory views;
+    doubles_.browsers.available = &views;
+    click(box("chkmin"));
+    click(box("chkpic"));
+    typeQuery(QStringLiteral("6399 Airport"));
+    pressSearch();
+
+    EXPECT_FALSE(warningWasShown()) << "PeekShot counts as one site";
+    EXPECT_TRUE(doubles_.programs.commandLines.isEmpty());
+    EXPECT_TRUE(window().isMinimized());
+    QPointer<frmPopup> first = shownPopup();
+    ASSERT_TRUE(first);
+    EXPECT_EQ(first->StartingAddress, QStringLiteral("https://peekshot/set/6399 Airport"));
+    ASSERT_TRUE(views.last);
+    EXPECT_EQ(views.last->addresses, QStringList{first->StartingAddress});
+
+    // While it is open, another search only brings it back as it was.
+    typeQuery(QStringLiteral("10179"));
+    pressSearch();
+    EXPECT_EQ(shownPopup(), first.data());
+    EXPECT_EQ(first->StartingAddress, QStringLiteral("https://peekshot/set/6399 Airport"));
+    EXPECT_EQ(views.last->addresses.size(), 1);
+
+    first->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(first.isNull());
+    pressSearch();
+    frmPopup* second = shownPopup();
+    ASSERT_NE(second, nullptr);
+    EXPECT_EQ(second->StartingAddress, QStringLiteral("https://peekshot/set/10179"));
+    EXPECT_EQ(views.last->addresses, QStringList{second->StartingAddress});
+    EXPECT_TRUE(doubles_.messages.shown.empty());
+}
+
+TEST_F(MainWindowTest, PeekShotWithoutAWebViewSaysSoAndTheWindowGoesOn) {
+    click(box("chkpic"));
+    typeQuery(QStringLiteral("6399"));
+    pressSearch();
+
+    ASSERT_EQ(doubles_.messages.shown.size(), 1u);
+    EXPECT_EQ(doubles_.messages.shown[0].title, QStringLiteral("Tessorin"));
+    EXPECT_EQ(shownPopup(), nullptr);
+
+    // The main use still works afterwards.
+    click(box("chkbrickset"));
+    pressSearch();
+    EXPECT_EQ(openedAddresses().size(), 1);
 }
