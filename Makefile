@@ -6,7 +6,7 @@ SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 DEBIAN_PACKAGES := cmake g++ make pkg-config clang-format \
 	qt6-base-dev qt6-base-dev-tools qt6-webengine-dev libglib2.0-dev \
 	libgtest-dev libgmock-dev libbenchmark-dev \
-	xvfb xauth xdotool
+	fonts-liberation2 xvfb xauth xdotool
 
 .PHONY: all deps configure build run test clean
 

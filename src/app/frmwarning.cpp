@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "ui/Centring.h"
+#include "ui/DialogFont.h"
 #include "ui/ProgramIcon.h"
 #include "ui/Twips.h"
 
@@ -33,6 +34,7 @@ frmwarning::frmwarning() {
     setObjectName(QStringLiteral("frmwarning"));
     setWindowTitle(QStringLiteral("Tessorin - Alert!"));
     setWindowIcon(programIcon());
+    setFont(dialogFont());
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(twips::size(3015, 1665));

@@ -16,6 +16,7 @@
 #include "tools/SetSweepPageFile.h"
 #include "tools/SetSweepTextBox.h"
 #include "ui/Centring.h"
+#include "ui/DialogFont.h"
 #include "ui/Twips.h"
 #include "ui/TwoToneRule.h"
 
@@ -49,6 +50,7 @@ frmsetsweep::frmsetsweep(platform::Services& services)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(kTitle);
     setWindowIcon(setSweepIcon());
+    setFont(dialogFont());
     buildMenus();
     buildControls();
     // The menu bar's height depends on the style and font; the window takes whatever

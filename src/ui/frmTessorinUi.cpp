@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 
+#include "ui/DialogFont.h"
 #include "ui/ProgramIcon.h"
 #include "ui/Twips.h"
 #include "ui/TwoToneRule.h"
@@ -45,6 +46,7 @@ void frmTessorinUi::setupUi(QMainWindow& window) {
     window.setObjectName(QStringLiteral("frmTessorin"));
     window.setWindowTitle(QStringLiteral("Tessorin v1.61"));
     window.setWindowIcon(programIcon());
+    window.setFont(dialogFont());
     window.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint);
