@@ -5,7 +5,7 @@
 
 namespace {
 
-constexpr qreal kDesignedPointSize = 8.0;
+constexpr qreal kDesignedPointSize = 7.5;
 
 // Faces as narrow as the one the layout was drawn with, the first one present wins;
 // without any of them the desktop's own face is used at the designed size.

@@ -2,7 +2,8 @@
 
 #include <QFont>
 
-// The windows' fixed geometry was laid out for an 8 point dialog font. Desktops often
-// default to 10 or 11 points, which cuts captions off at the designed control widths,
-// so the fixed-layout windows keep the desktop's family at the size they were drawn for.
+// The windows' fixed geometry was laid out for a small bitmap dialog font. Desktops
+// often default to 10 or 11 points of a wide face, which cuts captions off at the
+// designed control widths, so the fixed-layout windows use a narrow face at a size
+// that fits every caption they hold.
 QFont dialogFont();
