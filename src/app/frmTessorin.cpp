@@ -33,6 +33,17 @@ const QString kHowtoText = QStringLiteral(
     "To save your search settings, use \"Save Current Settings\" in the File Menu.\r\n"
     "To load default settings, use \"Load Default Settings\" in the File Menu.");
 
+// The tool windows exist once per run: made on first use, then only brought back.
+template <typename Window>
+void showTheOne(QPointer<Window>& window, platform::Services& services) {
+    if (!window) {
+        window = new Window(services);
+    }
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
 }  // namespace
 
 frmTessorin::frmTessorin(platform::Services& services)
@@ -224,19 +235,9 @@ void frmTessorin::endProgram() {
 }
 
 void frmTessorin::SetSweep_Click() {
-    if (!setSweep_) {
-        setSweep_ = new frmsetsweep(services_);
-    }
-    setSweep_->show();
-    setSweep_->raise();
-    setSweep_->activateWindow();
+    showTheOne(setSweep_, services_);
 }
 
 void frmTessorin::About_Click() {
-    if (!about_) {
-        about_ = new frmAbout(services_);
-    }
-    about_->show();
-    about_->raise();
-    about_->activateWindow();
+    showTheOne(about_, services_);
 }
