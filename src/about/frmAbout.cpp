@@ -1,6 +1,5 @@
 #include "about/frmAbout.h"
 
-#include <QFontDatabase>
 #include <QLabel>
 #include <QPushButton>
 
@@ -8,6 +7,7 @@
 #include "platform/MessageBoxes.h"
 #include "platform/Services.h"
 #include "ui/Centring.h"
+#include "ui/DialogFont.h"
 #include "ui/ProgramIcon.h"
 #include "ui/Twips.h"
 
@@ -22,23 +22,12 @@ const QString kFoundItText = QStringLiteral(
     "3 Easter eggs and 1 hidden feature.  -Vek\r\n"
     "tessorin@example.org");
 
-// The labels were laid out for Tahoma; where it is missing the default font is the
-// closest fit we can count on.
-QFont labelFont(const QFont& fallback) {
-    if (!QFontDatabase::families().contains(QStringLiteral("Tahoma"))) {
-        return fallback;
-    }
-    QFont font(QStringLiteral("Tahoma"));
-    font.setPointSizeF(8.25);
-    font.setWeight(QFont::Normal);
-    return font;
-}
-
 QLabel* label(QWidget* parent, const char* name, const QString& text, QRect geometry) {
     auto* widget = new QLabel(text, parent);
     widget->setObjectName(QLatin1String(name));
     widget->setGeometry(geometry);
-    widget->setFont(labelFont(widget->font()));
+    // Drawn for Tahoma 8.25 points; a metric twin stands in where it is missing.
+    widget->setFont(narrowFont(8.25));
     widget->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return widget;
 }

@@ -5,10 +5,8 @@
 
 namespace {
 
-constexpr qreal kDesignedPointSize = 7.5;
+constexpr qreal kDialogPointSize = 7.5;
 
-// Faces as narrow as the one the layout was drawn with, the first one present wins;
-// without any of them the desktop's own face is used at the designed size.
 QStringList narrowFaces() {
     return {QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
             QStringLiteral("Nimbus Sans"), QStringLiteral("Helvetica")};
@@ -16,9 +14,15 @@ QStringList narrowFaces() {
 
 }  // namespace
 
-QFont dialogFont() {
+QFont narrowFont(qreal pointSize) {
     QFont font = QApplication::font();
+    // The first face present wins; the desktop's own face comes last.
     font.setFamilies(narrowFaces() << font.family());
-    font.setPointSizeF(kDesignedPointSize);
+    font.setPointSizeF(pointSize);
+    font.setWeight(QFont::Normal);
     return font;
+}
+
+QFont dialogFont() {
+    return narrowFont(kDialogPointSize);
 }
