@@ -1,6 +1,7 @@
 #include "app/frmwarning.h"
 
 #include <QCheckBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -15,8 +16,10 @@ QPushButton* answerButton(QWidget* parent, const char* name, const QString& capt
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(QLatin1String(name));
     button->setGeometry(at);
-    // Enter presses a button only while it has the focus; neither is the default.
-    button->setAutoDefault(true);
+    // Enter presses a button only while it has the focus; neither is the default. An
+    // auto-default button would not do: a dialog shown without a default makes its first
+    // auto-default button the default, and Enter on the check box would then answer Yes.
+    button->setAutoDefault(false);
     button->setDefault(false);
     return button;
 }
@@ -74,6 +77,16 @@ void frmwarning::cmdno_Click() {
 void frmwarning::answer(const char* code) {
     answerText_ = QLatin1String(code);
     hide();  // ends the modal display; the caller reads the answer
+}
+
+void frmwarning::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (auto* button = qobject_cast<QPushButton*>(focusWidget())) {
+            button->click();
+        }
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void frmwarning::reject() {

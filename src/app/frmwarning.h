@@ -23,6 +23,9 @@ class frmwarning final : public QDialog {
 
     void reject() override;
 
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
   private:
     void cmdyes_Click();
     void cmdno_Click();
