@@ -8,16 +8,17 @@ namespace platform {
 // without waiting for it. No shell is ever involved: on POSIX hosts the line is split
 // by the Windows argument rules and the first argument names the program.
 class ProgramStarter {
-public:
+  public:
     virtual ~ProgramStarter() = default;
-    // True when the program was started; false for an empty line, a missing program,
-    // or anything else the host refuses.
+    // True when the program was started; false for an empty line, a missing program, a
+    // NUL anywhere in the line (no argument can carry one), or anything else the host
+    // refuses.
     virtual bool start(const QString& commandLine) = 0;
 };
 
 // The host's own implementation (CreateProcess on Windows, QProcess elsewhere).
 class HostProgramStarter final : public ProgramStarter {
-public:
+  public:
     bool start(const QString& commandLine) override;
 };
 

@@ -24,7 +24,9 @@ struct ProcessHandles {
 }  // namespace
 
 bool HostProgramStarter::start(const QString& commandLine) {
-    if (commandLine.trimmed().isEmpty()) {
+    // CreateProcessW reads the line up to its first NUL: the program would get a
+    // shortened address, or lose a closing quote, and we would report success.
+    if (commandLine.trimmed().isEmpty() || commandLine.contains(QChar(u'\0'))) {
         return false;
     }
     // CreateProcessW may write into the line, so it gets its own copy.

@@ -9,6 +9,7 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QPushButton>
+#include <limits>
 
 #include "ui/DialogFont.h"
 #include "ui/ProgramIcon.h"
@@ -78,6 +79,10 @@ void frmTessorinUi::createControls(QWidget& client) {
     Label1 = place(new QLabel(QStringLiteral("Enter search query here:"), &client), "Label1",
                    twips::rect(120, 2280, 1815, 255));
     txtsearch->setAccessibleName(QStringLiteral("Search query"));
+    Label1->setBuddy(txtsearch);
+    // No cap of our own on the query: a query too long to hand to the browser gets the
+    // program's message when the browser is started, instead of being cut short unseen.
+    txtsearch->setMaxLength(std::numeric_limits<int>::max());
 }
 
 void frmTessorinUi::createSiteBoxes(QWidget& client) {

@@ -67,6 +67,20 @@ TEST_F(HostProgramStarterTest, RefusesWhatCannotBeStarted) {
     }
 }
 
+TEST_F(HostProgramStarterTest, PassesEveryControlCharacterButRefusesANul) {
+    QString address = QStringLiteral("https://x/?q=");
+    for (char16_t c = 1; c < 128; ++c) {
+        address += QChar(c);
+    }
+    const QString line = quoteWindowsArgument(recorder) + " " + quoteWindowsArgument(address);
+    // The program would see the address only up to the NUL, so it is not started at all.
+    EXPECT_FALSE(starter.start(line + QChar(u'\0') + "tail"));
+    EXPECT_FALSE(starter.start(quoteWindowsArgument(recorder) + " " +
+                               quoteWindowsArgument(QStringLiteral("a") + QChar(u'\0') + "b")));
+    ASSERT_TRUE(starter.start(line));
+    EXPECT_EQ(recordedArguments(), QStringList({recorder, address}));
+}
+
 TEST_F(HostProgramStarterTest, RefusesAnAddressTooLongForTheSystem) {
     for (const qsizetype size : {qsizetype{1} << 20, qsizetype{10} << 20}) {
         const QString address = "https://x/?q=" + QString(size, u'7');
