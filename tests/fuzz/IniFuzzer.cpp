@@ -1,0 +1,148 @@
+// libFuzzer target for the INI module: arbitrary file bytes, names and values go through
+// a real file on disk, and every write is checked against what the module promises.
+// Input layout (FuzzedDataProvider): section, key, value, other section, other key, each
+// a backslash-terminated string, then the rest of the input as the file's bytes.
+
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <QByteArray>
+#include <QFile>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "settings/IniProfile.h"
+
+namespace {
+
+constexpr std::size_t kBuffer = 255;  // the program's own read buffer
+
+// A broken promise must stop the run loudly, so libFuzzer keeps the input as a crash.
+void require(bool holds, const char* promise) {
+    if (!holds) {
+        std::fprintf(stderr, "INI promise broken: %s\n", promise);
+        std::abort();
+    }
+}
+
+const QString& iniPath() {
+    static QTemporaryDir folder;
+    static const QString path = folder.filePath(QStringLiteral("Settings.ini"));
+    return path;
+}
+
+std::string pathBytes() {
+    return QFile::encodeName(iniPath()).toStdString();
+}
+
+void putFile(const std::string& bytes) {
+    QFile file(iniPath());
+    require(file.open(QIODevice::WriteOnly | QIODevice::Truncate), "harness can write its file");
+    require(file.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
+                static_cast<qint64>(bytes.size()),
+            "harness wrote the whole file");
+}
+
+std::string fileBytes() {
+    QFile file(iniPath());
+    require(file.open(QIODevice::ReadOnly), "the file is still there");
+    return file.readAll().toStdString();
+}
+
+// The harness keeps its own idea of the file format, rather than asking the module's
+// helpers, so a fault in them cannot hide itself.
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+std::string_view trimmed(std::string_view text) {
+    while (!text.empty() && isBlank(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && isBlank(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+bool sameName(std::string_view a, std::string_view b) {
+    a = trimmed(a);
+    b = trimmed(b);
+    const auto fold = [](char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; };
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [&](char x, char y) { return fold(x) == fold(y); });
+}
+
+// The reader trims blanks and strips one pair of enclosing quotes, so only a value that
+// has neither reads back byte for byte.
+bool readsBackAsWritten(std::string_view value) {
+    const bool quoted = value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+                        value.back() == value.front();
+    return trimmed(value) == value && !quoted;
+}
+
+// A write changes one line at most: whatever it took out of the old bytes lies inside a
+// single line, and everything before and after that span is kept as it was.
+bool changedOneLineAtMost(const std::string& before, const std::string& after) {
+    std::size_t head = 0;
+    while (head < before.size() && head < after.size() && before[head] == after[head]) {
+        ++head;
+    }
+    std::size_t tail = 0;
+    while (tail < before.size() - head && tail < after.size() - head &&
+           before[before.size() - 1 - tail] == after[after.size() - 1 - tail]) {
+        ++tail;
+    }
+    const std::string_view removed(before.data() + head, before.size() - head - tail);
+    return removed.find('\n') == std::string_view::npos;
+}
+
+bool sameEntry(std::string_view sectionA, std::string_view keyA, std::string_view sectionB,
+               std::string_view keyB) {
+    return sameName(sectionA, sectionB) && sameName(keyA, keyB);
+}
+
+void checkWrittenValue(const std::string& path, const std::string& section, const std::string& key,
+                       const std::string& value) {
+    if (readsBackAsWritten(value)) {
+        require(ini::readProfileString(path, section, key, kBuffer) == value.substr(0, kBuffer - 1),
+                "a written value reads back equal");
+    }
+    if (trimmed(value) == value) {
+        const std::string once = fileBytes();
+        require(ini::writeProfileString(path, section, key, value), "a second write succeeds");
+        require(fileBytes() == once, "writing the same value again changes nothing");
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    FuzzedDataProvider input(data, size);
+    const std::string section = input.ConsumeRandomLengthString();
+    const std::string key = input.ConsumeRandomLengthString();
+    const std::string value = input.ConsumeRandomLengthString();
+    const std::string otherSection = input.ConsumeRandomLengthString();
+    const std::string otherKey = input.ConsumeRandomLengthString();
+    const std::string body = input.ConsumeRemainingBytesAsString();
+
+    const std::string path = pathBytes();
+    putFile(body);
+    const std::string otherBefore = ini::readProfileString(path, otherSection, otherKey, kBuffer);
+    require(otherBefore.size() < kBuffer, "a read fits the caller's buffer");
+
+    if (!ini::writeProfileString(path, section, key, value)) {
+        require(fileBytes() == body, "a refused or failed write leaves the file alone");
+        return 0;
+    }
+    const std::string after = fileBytes();
+    require(changedOneLineAtMost(body, after), "a write keeps every other line");
+    if (!sameEntry(section, key, otherSection, otherKey)) {
+        require(ini::readProfileString(path, otherSection, otherKey, kBuffer) == otherBefore,
+                "a write leaves other entries' values alone");
+    }
+    checkWrittenValue(path, section, key, value);
+    return 0;
+}
