@@ -53,6 +53,8 @@ void frmAbout::buildControls() {
     Picture1 = new AboutPicture(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setGeometry(twips::rect(120, 240, 480, 480));
+    // It takes the focus, so a screen reader announces it; a picture says nothing by itself.
+    Picture1->setAccessibleName(QStringLiteral("Tessorin icon"));
     Picture1->onEgg = [this] { Picture1_DblClick(); };
     Label2 =
         label(this, "Label2", QStringLiteral("Brick by brick."), twips::rect(840, 480, 1725, 255));

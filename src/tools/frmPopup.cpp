@@ -58,6 +58,7 @@ void frmPopup::Form_Load(const QString& peekShotUrl, const QString& query) {
     // Placed once at its designed size; the window has no layout, so resizing it
     // leaves the page where it is.
     WebBrowser1->widget()->setGeometry(twips::rect(0, 0, 3375, 4250));
+    WebBrowser1->widget()->setAccessibleName(QStringLiteral("Set page"));
     centreOnScreen(*this);
     StartingAddress = peekShotUrl + query;
     WebBrowser1->navigate(StartingAddress);

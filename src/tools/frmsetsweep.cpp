@@ -90,6 +90,11 @@ void frmsetsweep::buildControls() {
                     twips::rect(120, 120, 1815, 255));
     Label2 = placed(new QLabel(QStringLiteral("# of Sets in Range:"), client), "Label2",
                     twips::rect(1800, 120, 1695, 255));
+    // A box has no caption of its own: screen readers take its name from the label above.
+    txtStart->setAccessibleName(QStringLiteral("Range start"));
+    txtNbrSets->setAccessibleName(QStringLiteral("Number of sets in range"));
+    Label1->setBuddy(txtStart);
+    Label2->setBuddy(txtNbrSets);
     Command1 = placed(new QPushButton(QStringLiteral("View Pics"), client), "Command1",
                       twips::rect(2160, 720, 1100, 340));
     // A main window has no default button of its own: Enter in a box is wired to the

@@ -1,0 +1,41 @@
+# The Debian package, built by CPack from the install rules (`make package`). Debian
+# asks every package for a copyright file and a changelog in its doc folder; the rest
+# says what the package is and what it needs at run time.
+if(NOT UNIX OR APPLE)
+    return()
+endif()
+
+include(${PROJECT_SOURCE_DIR}/cmake/GzipFile.cmake)
+set(debian_changelog ${CMAKE_BINARY_DIR}/share/doc/tessorin/changelog.Debian.gz)
+gzip_file(${CMAKE_CURRENT_LIST_DIR}/debian/changelog ${debian_changelog})
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/debian/copyright ${debian_changelog}
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/tessorin)
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/debian/lintian-overrides
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME tessorin)
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME tessorin)
+set(CPACK_PACKAGE_VENDOR "Tessorin developers")
+set(CPACK_PACKAGE_CONTACT "Tessorin developers <tessorin@example.org>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "search brick fan sites for one query")
+# Debian wants the long description in lines of at most 80 characters.
+string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
+       "Tessorin is a small search tool for adult LEGO fans. Type one query (a set"
+       "number, a set name, a phrase), tick any of sixteen fan, catalogue, news and"
+       "auction sites, and press Search: the desktop's web browser opens once per"
+       "ticked site, on that site's search address for the query.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+# The build carries debugging symbols; an installed program does not.
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
+set(CPACK_DEBIAN_PACKAGE_SECTION web)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+# The libraries come from the binaries themselves. What they cannot show: Qt's window
+# system plugins, which the library only recommends yet without which no window opens,
+# and the narrow face the fixed-layout windows are measured in.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2")
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+
+include(CPack)
