@@ -8,11 +8,11 @@
 #include "platform/Services.h"
 
 int main(int argc, char* argv[]) {
-    // The web view plugin, when PeekShot loads it, needs contexts shared from the start.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tessorin"));
     QApplication::setApplicationVersion(QStringLiteral("1.61"));
+    // Lets Wayland desktops match the windows to the installed menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.tessorin.tessorin"));
     // Closing the main window ends the program even while other windows are open.
     QApplication::setQuitOnLastWindowClosed(false);
 

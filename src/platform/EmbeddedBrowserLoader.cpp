@@ -5,6 +5,7 @@
 #include <QPluginLoader>
 
 #include "platform/EmbeddedBrowser.h"
+#include "platform/SharedOpenGLContext.h"
 
 namespace platform {
 
@@ -38,6 +39,8 @@ class PluginBrowserLoader final : public EmbeddedBrowserLoader {
             return nullptr;
         }
         const QString file = QDir::toNativeSeparators(plugin_.fileName());
+        // Qt WebEngine looks for the shared context as soon as its library is loaded.
+        shareOpenGLContextsFromNowOn();
         QObject* instance = plugin_.instance();
         if (!instance) {
             errorText = QStringLiteral("The web view plugin %1 could not be loaded: %2")

@@ -1,5 +1,5 @@
 // GLib names a struct member `signals`, which Qt defines as a macro: GIO comes first.
-#include <gio/gio.h>
+#include "platform/GioLibrary_posix.h"
 
 #include <QString>
 #include <algorithm>
@@ -17,7 +17,7 @@ namespace {
 constexpr char kBrowserCommandKey[] = R"(http\shell\open\command)";
 
 struct GObjectUnref {
-    void operator()(gpointer object) const { g_object_unref(object); }
+    void operator()(gpointer object) const { gio()->unref(object); }
 };
 struct GStrvFree {
     void operator()(gchar** strings) const { g_strfreev(strings); }
@@ -106,12 +106,14 @@ std::optional<std::string> commandFromExec(const char* exec) {
 // Asked afresh every time, so a user who picks another default browser while the
 // program runs gets that one for the next address.
 std::optional<std::string> defaultBrowserCommand() {
-    const std::unique_ptr<GAppInfo, GObjectUnref> handler(
-        g_app_info_get_default_for_uri_scheme("http"));
+    if (gio() == nullptr) {
+        return std::nullopt;  // without GIO no handler can be found, as with none set
+    }
+    const std::unique_ptr<GAppInfo, GObjectUnref> handler(gio()->defaultForUriScheme("http"));
     if (!handler) {
         return std::nullopt;
     }
-    const char* exec = g_app_info_get_commandline(handler.get());
+    const char* exec = gio()->commandLine(handler.get());
     if (exec == nullptr || *exec == '\0') {
         return std::nullopt;
     }
