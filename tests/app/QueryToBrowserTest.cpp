@@ -16,6 +16,7 @@
 #include "platform/WindowsCommandLine.h"
 #include "support/Doubles.h"
 #include "support/QtPrinting.h"
+#include "support/RecordingProgram.h"
 
 #ifndef Q_OS_WIN
 
@@ -30,17 +31,8 @@ class QueryToBrowserTest : public ::testing::Test {
         ASSERT_TRUE(websites.open(QIODevice::WriteOnly));
         websites.write("[Tessorin]\r\nLEGO=" + kPrefix.toLatin1() + "\r\n");
         websites.close();
-        // Writes its arguments NUL-separated and moves the file into place when complete.
-        QFile script(recorder_);
-        ASSERT_TRUE(script.open(QIODevice::WriteOnly));
-        script.write(QStringLiteral("#!/bin/sh\nprintf '%s\\0' \"$@\" > '%1.part' && "
-                                    "mv '%1.part' '%1'\n")
-                         .arg(record_)
-                         .toUtf8());
-        script.close();
-        script.setPermissions(script.permissions() | QFile::ExeOwner);
         doubles_.registry.setBrowserCommand(
-            (platform::quoteWindowsArgumentAlways(recorder_) + R"( --new-window "%1")")
+            (platform::quoteWindowsArgumentAlways(recorder_.path()) + R"( --new-window "%1")")
                 .toStdString());
         window_ = std::make_unique<frmTessorin>(services_);
         window_->show();
@@ -53,22 +45,14 @@ class QueryToBrowserTest : public ::testing::Test {
         window_->ui().cmdView->click();
     }
 
-    QStringList recordedArguments() {
-        QFile file(record_);
-        if (!QTest::qWaitFor([&] { return file.exists(); }, 10000) ||
-            !file.open(QIODevice::ReadOnly)) {
-            return {};
-        }
-        QString text = QString::fromUtf8(file.readAll());
-        text.chop(1);  // the NUL after the last argument
-        return text.split(QChar(0));
-    }
+    // What the browser was given after its own path.
+    QStringList recordedArguments() const { return recorder_.arguments().mid(1); }
 
     void expectRefusedWithMessage() {
         ASSERT_EQ(doubles_.messages.shown.size(), 1u);
         EXPECT_EQ(doubles_.messages.shown[0].text,
                   QStringLiteral("Unable to open URL. Install browser first!"));
-        EXPECT_FALSE(QFile::exists(record_)) << "no browser was started";
+        EXPECT_FALSE(recorder_.hasRecorded()) << "no browser was started";
     }
 
     testing_doubles::TestServices doubles_;
@@ -76,8 +60,8 @@ class QueryToBrowserTest : public ::testing::Test {
     platform::Services services_{doubles_.messages,       starter_,
                                  doubles_.registry,       doubles_.browsers,
                                  doubles_.services.paths, [] {}};
-    const QString recorder_ = doubles_.root.filePath(QStringLiteral("recording browser"));
-    const QString record_ = doubles_.root.filePath(QStringLiteral("arguments"));
+    const testing_doubles::RecordingProgram recorder_{
+        doubles_.root.filePath(QStringLiteral("recording browser"))};
     std::unique_ptr<frmTessorin> window_;
 };
 

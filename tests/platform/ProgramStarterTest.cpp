@@ -8,41 +8,21 @@
 #include "platform/ProgramStarter.h"
 #include "platform/WindowsCommandLine.h"
 #include "support/QtPrinting.h"
+#include "support/RecordingProgram.h"
 
 #ifndef Q_OS_WIN
 
 using platform::quoteWindowsArgument;
 
-// A real child: a script, in a folder whose name has a blank, that writes the arguments
-// it was given, NUL-separated, and renames the file into place when it is complete.
+// A real child: the recording script, in a folder whose name has a blank.
 class HostProgramStarterTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        ASSERT_TRUE(QDir(root.path()).mkpath("my tools"));
-        QFile script(recorder);
-        ASSERT_TRUE(script.open(QIODevice::WriteOnly));
-        script.write(QStringLiteral("#!/bin/sh\nprintf '%s\\0' \"$0\" \"$@\" > '%1.part' && "
-                                    "mv '%1.part' '%1'\n")
-                         .arg(record)
-                         .toUtf8());
-        script.close();
-        script.setPermissions(script.permissions() | QFile::ExeOwner);
-    }
-
-    QStringList recordedArguments() {
-        QFile file(record);
-        if (!QTest::qWaitFor([&] { return file.exists(); }, 10000) ||
-            !file.open(QIODevice::ReadOnly)) {
-            return {};
-        }
-        QString text = QString::fromUtf8(file.readAll());
-        text.chop(1);  // the NUL after the last argument
-        return text.split(QChar(0));
-    }
+    QStringList recordedArguments() const { return program.arguments(); }
 
     QTemporaryDir root;
-    const QString recorder = root.filePath("my tools/recorder");
-    const QString record = root.filePath("arguments");
+    const bool folderMade = QDir(root.path()).mkpath("my tools");
+    const testing_doubles::RecordingProgram program{root.filePath("my tools/recorder")};
+    const QString& recorder = program.path();
     platform::HostProgramStarter starter;
 };
 
@@ -86,7 +66,7 @@ TEST_F(HostProgramStarterTest, RefusesAnAddressTooLongForTheSystem) {
         const QString address = "https://x/?q=" + QString(size, u'7');
         EXPECT_FALSE(starter.start(quoteWindowsArgument(recorder) + " " + address)) << size;
     }
-    EXPECT_FALSE(QFile::exists(record));
+    EXPECT_FALSE(program.hasRecorded());
 }
 
 #endif
