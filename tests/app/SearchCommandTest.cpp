@@ -232,3 +232,26 @@ TEST_F(MainWindowTest, PeekShotWithoutAWebViewSaysSoAndTheWindowGoesOn) {
     pressSearch();
     EXPECT_EQ(openedAddresses().size(), 1);
 }
+
+TEST_F(MainWindowTest, EnterInTheWarningPressesOnlyTheFocusedButton) {
+    typeQuery(QStringLiteral("10179"));
+    click(box("chkbrickset"));
+    click(box("chkbricklink"));
+
+    // The dialog opens with the focus on its check box: Enter there must answer nothing.
+    // Tab then reaches Yes, and Enter presses it.
+    bool stillOpenAfterEnter = false;
+    QTimer::singleShot(20, [&stillOpenAfterEnter] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
+        stillOpenAfterEnter = dialog->isVisible();
+        QTest::keyClick(dialog->focusWidget(), Qt::Key_Tab);
+        QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
+    });
+    pressSearch();
+
+    EXPECT_TRUE(stillOpenAfterEnter);
+    EXPECT_EQ(window().warning().answerText(), QStringLiteral("6"));
+    EXPECT_EQ(openedAddresses().size(), 2);
+}
