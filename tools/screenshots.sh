@@ -28,11 +28,7 @@ shoot() {
 
 session_start_xserver
 session_make_home
-session_start_program "$program"
-
-session_wait_window "Tessorin v1.61"
-main=$SESSION_WINDOW
-menu=$(session_menu_height "$main" 3135)
+session_open_main "$program"
 session_type "10179 Millennium Falcon"
 session_click_twips "$main" "$menu" 270 960   # Bricklink
 session_click_twips "$main" "$menu" 270 1440  # Brickset

@@ -42,10 +42,7 @@ session_make_home
 # The web engine refuses to start as root inside its sandbox; tests may run as root.
 export QTWEBENGINE_CHROMIUM_FLAGS="--no-sandbox"
 
-session_start_program "$prefix/bin/tessorin"
-session_wait_window "Tessorin v1.61"
-main=$SESSION_WINDOW
-menu=$(session_menu_height "$main" 3135)
+session_open_main "$prefix/bin/tessorin"
 session_type "6080-1"
 session_click_twips "$main" "$menu" 270 2040
 session_key Return

@@ -28,10 +28,7 @@ expect_starts() {
     rm -f "$SESSION_STARTS"/*
 }
 
-session_start_program "$program"
-session_wait_window "Tessorin v1.61"
-main=$SESSION_WINDOW
-menu=$(session_menu_height "$main" 3135)
+session_open_main "$program"
 session_type "6080"
 # BL Catalog lies in the frame, Lugnet on the window over it.
 session_click_twips "$main" "$menu" 3030 720
@@ -71,8 +68,7 @@ session_key ctrl+x
 session_wait_for 20 "the program to end" session_program_ended
 session_stop_program
 
-session_start_program "$program"
-session_wait_window "Tessorin v1.61"
+session_open_main "$program"
 session_type "Tower Bridge"
 session_key Return
 # The dialog's opt-out came back too, so nothing asks before the sites open.

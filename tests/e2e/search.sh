@@ -14,10 +14,7 @@ templates=$(dirname "$(dirname "$program")")/share/tessorin/Websites.ini
 
 session_start_xserver
 session_make_home
-session_start_program "$program"
-session_wait_window "Tessorin v1.61"
-main=$SESSION_WINDOW
-menu=$(session_menu_height "$main" 3135)
+session_open_main "$program"
 
 # Blanks inside and around it, and characters a shell or a browser would act on.
 query=' 10179 "UCS" Falcon & co '

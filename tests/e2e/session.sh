@@ -122,6 +122,15 @@ session_start_program() {
     SESSION_PROGRAM_PID=$!
 }
 
+# Starts the program and waits for its main window; leaves the window in $main and its
+# menu bar's height in $menu, for clicks given in the window's own twips.
+session_open_main() {
+    session_start_program "$1"
+    session_wait_window "Tessorin v1.61"
+    main=$SESSION_WINDOW
+    menu=$(session_menu_height "$main" 3135)
+}
+
 session_program_running() {
     local state
     [[ -r /proc/$SESSION_PROGRAM_PID/stat ]] || return 1

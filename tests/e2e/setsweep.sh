@@ -13,8 +13,7 @@ session_start_xserver
 session_make_home
 page=$XDG_DATA_HOME/tessorin/script.html
 
-session_start_program "$program"
-session_wait_window "Tessorin v1.61"
+session_open_main "$program"
 session_key ctrl+m
 session_wait_window "SetSweep"
 sweep=$SESSION_WINDOW
