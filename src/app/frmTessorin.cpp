@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
@@ -50,7 +49,6 @@ frmTessorin::frmTessorin(platform::Services& services)
     : services_(services), iniFiles_(services.paths) {
     ui_.setupUi(*this);
     connectCommands();
-    ui_.txtsearch->installEventFilter(this);
     Form_Load();
 }
 
@@ -89,25 +87,6 @@ void frmTessorin::Form_Load() {
     centreOnScreen(*this);
     LoadCustomSettings();
     LoadSiteUrls();
-}
-
-bool frmTessorin::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == ui_.txtsearch) {
-        if (event->type() == QEvent::FocusIn) {
-            ui_.txtsearch->selectAll();  // typing replaces the last query
-        } else if (event->type() == QEvent::ShortcutOverride) {
-            // The query box would claim Ctrl+C, Ctrl+X and Ctrl+A for editing; the menu
-            // commands on those keys come first.
-            const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
-            for (const QAction* action : findChildren<QAction*>()) {
-                if (action->isEnabled() && action->shortcut() == pressed) {
-                    event->ignore();
-                    return true;
-                }
-            }
-        }
-    }
-    return QMainWindow::eventFilter(watched, event);
 }
 
 frmwarning& frmTessorin::warning() {

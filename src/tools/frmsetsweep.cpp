@@ -14,9 +14,9 @@
 #include "tools/SetSweepIcon.h"
 #include "tools/SetSweepPage.h"
 #include "tools/SetSweepPageFile.h"
-#include "tools/SetSweepTextBox.h"
 #include "ui/Centring.h"
 #include "ui/DialogFont.h"
+#include "ui/SelectAllLineEdit.h"
 #include "ui/Twips.h"
 #include "ui/TwoToneRule.h"
 
@@ -83,9 +83,9 @@ void frmsetsweep::buildControls() {
     setCentralWidget(client);
 
     new TwoToneRule(client, 4080);
-    txtStart = placed(new SetSweepTextBox(client), "txtStart", twips::rect(120, 360, 1455, 285));
+    txtStart = placed(new SelectAllLineEdit(client), "txtStart", twips::rect(120, 360, 1455, 285));
     txtNbrSets =
-        placed(new SetSweepTextBox(client), "txtNbrSets", twips::rect(1800, 360, 1455, 285));
+        placed(new SelectAllLineEdit(client), "txtNbrSets", twips::rect(1800, 360, 1455, 285));
     Label1 = placed(new QLabel(QStringLiteral("Range Start:"), client), "Label1",
                     twips::rect(120, 120, 1815, 255));
     Label2 = placed(new QLabel(QStringLiteral("# of Sets in Range:"), client), "Label2",
@@ -103,8 +103,7 @@ void frmsetsweep::buildControls() {
     setTabOrder(txtStart, txtNbrSets);
     setTabOrder(txtNbrSets, Command1);
 
-    for (SetSweepTextBox* box : {txtStart, txtNbrSets}) {
-        box->leaveShortcutsToWindow({Exit->shortcut(), Howto->shortcut()});
+    for (QLineEdit* box : {txtStart, txtNbrSets}) {
         connect(box, &QLineEdit::returnPressed, this, &frmsetsweep::Command1_Click);
     }
     connect(Command1, &QPushButton::clicked, this, &frmsetsweep::Command1_Click);

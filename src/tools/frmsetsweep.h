@@ -5,7 +5,7 @@
 class QAction;
 class QLabel;
 class QPushButton;
-class SetSweepTextBox;
+class QLineEdit;
 
 namespace platform {
 struct Services;
@@ -40,8 +40,8 @@ class frmsetsweep final : public QMainWindow {
     bool bPageWritten = false;
     bool centred_ = false;
 
-    SetSweepTextBox* txtStart = nullptr;
-    SetSweepTextBox* txtNbrSets = nullptr;
+    QLineEdit* txtStart = nullptr;
+    QLineEdit* txtNbrSets = nullptr;
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;
     QPushButton* Command1 = nullptr;

@@ -9,10 +9,10 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QPushButton>
-#include <limits>
 
 #include "ui/DialogFont.h"
 #include "ui/ProgramIcon.h"
+#include "ui/SelectAllLineEdit.h"
 #include "ui/Twips.h"
 #include "ui/TwoToneRule.h"
 
@@ -69,7 +69,8 @@ void frmTessorinUi::createControls(QWidget& client) {
     new TwoToneRule(&client, kRuleLength);
     Frame1 = place(new QGroupBox(QStringLiteral("Search Site(s)"), &client), "Frame1",
                    twips::rect(0, kFrameTop, 4250, 2100));
-    txtsearch = place(new QLineEdit(&client), "txtsearch", twips::rect(120, 2550, 2925, 285));
+    txtsearch =
+        place(new SelectAllLineEdit(&client), "txtsearch", twips::rect(120, 2550, 2925, 285));
     cmdView = place(new QPushButton(QStringLiteral("&Search"), &client), "cmdView",
                     twips::rect(3150, 2520, 1000, 340));
     chkpic = place(new QCheckBox(QStringLiteral("PeekShot (Lugnet Popup)"), Frame1), "chkpic",
@@ -80,9 +81,6 @@ void frmTessorinUi::createControls(QWidget& client) {
                    twips::rect(120, 2280, 1815, 255));
     txtsearch->setAccessibleName(QStringLiteral("Search query"));
     Label1->setBuddy(txtsearch);
-    // No cap of our own on the query: a query too long to hand to the browser gets the
-    // program's message when the browser is started, instead of being cut short unseen.
-    txtsearch->setMaxLength(std::numeric_limits<int>::max());
 }
 
 void frmTessorinUi::createSiteBoxes(QWidget& client) {

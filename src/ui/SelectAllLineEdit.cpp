@@ -1,0 +1,49 @@
+#include "ui/SelectAllLineEdit.h"
+
+#include <QAction>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <limits>
+
+SelectAllLineEdit::SelectAllLineEdit(QWidget* parent) : QLineEdit(parent) {
+    // A value too long for its use gets that use's own message instead of being cut
+    // short unseen here.
+    setMaxLength(std::numeric_limits<int>::max());
+}
+
+bool SelectAllLineEdit::event(QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
+        if (isWindowShortcut(pressed)) {
+            event->ignore();
+            return false;
+        }
+    }
+    return QLineEdit::event(event);
+}
+
+bool SelectAllLineEdit::isWindowShortcut(const QKeySequence& pressed) const {
+    for (const QAction* action : window()->findChildren<QAction*>()) {
+        if (action->isEnabled() &&
+            action->shortcut().matches(pressed) == QKeySequence::ExactMatch) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void SelectAllLineEdit::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    selectAll();
+    // The press that brought the focus goes on to place the cursor and drop the
+    // selection; select again once the click is over, unless it dragged a selection.
+    selectAllAfterClick_ = event->reason() == Qt::MouseFocusReason;
+}
+
+void SelectAllLineEdit::mouseReleaseEvent(QMouseEvent* event) {
+    QLineEdit::mouseReleaseEvent(event);
+    if (selectAllAfterClick_ && !hasSelectedText()) {
+        selectAll();
+    }
+    selectAllAfterClick_ = false;
+}
