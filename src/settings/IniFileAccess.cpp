@@ -18,9 +18,18 @@ QString hostName(const std::string& path) {
 
 Loaded load(const std::string& path) {
     const QString name = hostName(path);
+    const QFileInfo info(name);
+    if (!info.exists()) {
+        return {LoadStatus::Missing, {}};
+    }
+    // Only a plain file (or a link to one) is read. A named pipe would keep the open
+    // waiting for a writer and the window from ever appearing; a device may never end.
+    if (!info.isFile()) {
+        return {LoadStatus::Unreadable, {}};
+    }
     QFile file(name);
     if (!file.open(QIODevice::ReadOnly)) {
-        return {QFileInfo::exists(name) ? LoadStatus::Unreadable : LoadStatus::Missing, {}};
+        return {LoadStatus::Unreadable, {}};
     }
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {

@@ -14,8 +14,8 @@ struct Loaded {
     std::string bytes;
 };
 
-// A directory in the file's place, or a file that cannot be opened or read, is
-// Unreadable; only a path where nothing exists is Missing.
+// A directory, named pipe or device in the file's place, or a file that cannot be opened
+// or read, is Unreadable; only a path where nothing exists is Missing.
 Loaded load(const std::string& path);
 
 // Writes bytes to a temporary file beside the target and renames it over the target,

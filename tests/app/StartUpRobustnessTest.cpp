@@ -7,16 +7,26 @@
 #include <tuple>
 
 #include "app/MainWindowFixture.h"
+#include "support/SpecialFiles.h"
 #include "ui/SiteTable.h"
 
 namespace {
 
 enum class IniFile { Settings, Websites, Default };
-enum class Breakage { Missing, Empty, Unreadable, Directory, RandomBytes, LongLine };
+enum class Breakage {
+    Missing,
+    Empty,
+    Unreadable,
+    Directory,
+    RandomBytes,
+    LongLine,
+    NamedPipe,
+    EndlessDevice
+};
 
 const char* const kFileNames[] = {"Settings", "Websites", "Default"};
-const char* const kBreakageNames[] = {"Missing",   "Empty",       "Unreadable",
-                                      "Directory", "RandomBytes", "LongLine"};
+const char* const kBreakageNames[] = {"Missing",     "Empty",    "Unreadable", "Directory",
+                                      "RandomBytes", "LongLine", "NamedPipe",  "EndlessDevice"};
 
 QByteArray randomBytes(qsizetype size) {
     QByteArray bytes(size, Qt::Uninitialized);
@@ -73,6 +83,16 @@ class StartUpTest : public MainWindowTest,
                 return put(longLineProfile());
             case Breakage::Empty:
                 return put({});
+            case Breakage::NamedPipe:
+                if (!makeNamedPipe(path())) {
+                    GTEST_SKIP() << "no named pipes on this host";
+                }
+                return;
+            case Breakage::EndlessDevice:
+                if (!makeLinkToEndlessDevice(path())) {
+                    GTEST_SKIP() << "no endless device on this host";
+                }
+                return;
             case Breakage::Unreadable:
                 put("[Tessorin]\r\nPeeron=True\r\n");
                 ASSERT_TRUE(QFile::setPermissions(path(), {}));
@@ -87,6 +107,11 @@ class StartUpTest : public MainWindowTest,
         QFile out(path());
         ASSERT_TRUE(out.open(QIODevice::WriteOnly));
         ASSERT_EQ(out.write(bytes), bytes.size());
+    }
+
+    bool cannotBeRead() const {
+        return breakage() == Breakage::Unreadable || breakage() == Breakage::Directory ||
+               breakage() == Breakage::NamedPipe || breakage() == Breakage::EndlessDevice;
     }
 
     // Only the entry after the long line can tick anything; every other breakage reads as
@@ -116,7 +141,7 @@ TEST_P(StartUpTest, WindowStartsAndTheProfileCommandsCope) {
     }
     click(box("chkbrickset"));
     triggerMenu("SaveSettings");
-    if (breakage() == Breakage::Directory || breakage() == Breakage::Unreadable) {
+    if (cannotBeRead()) {
         // What is there cannot be read, so replacing it could lose the user's data.
         ASSERT_EQ(doubles_.messages.shown.size(), 1u);
         EXPECT_TRUE(doubles_.messages.shown[0].text.contains("could not be saved"));
@@ -136,7 +161,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Combine(::testing::Values(IniFile::Settings, IniFile::Websites, IniFile::Default),
                        ::testing::Values(Breakage::Missing, Breakage::Empty, Breakage::Unreadable,
                                          Breakage::Directory, Breakage::RandomBytes,
-                                         Breakage::LongLine)),
+                                         Breakage::LongLine, Breakage::NamedPipe,
+                                         Breakage::EndlessDevice)),
     [](const auto& info) {
         return std::string(kFileNames[int(std::get<0>(info.param))]) +
                kBreakageNames[int(std::get<1>(info.param))];
