@@ -73,12 +73,13 @@ void frmTessorin::applyProfile(ProfileReader read) {
 }
 
 void frmTessorin::SaveCustomSettings() {
-    bool allWritten = true;
+    IniFiles::Entries entries;
     for (const ProfileEntry& entry : profileEntries(ui_, dontShowBox(), ShowSaveConfirm)) {
-        // One failed entry must not keep the others from being saved.
-        allWritten &=
-            iniFiles_.WriteSettingsIni(kSection, entry.saveKey, entry.get() ? kTrue : kFalse);
+        entries.append({entry.saveKey, entry.get() ? kTrue : kFalse});
     }
+    // One replacement of the file: a single flush to disk rather than twenty, which a
+    // busy or slow disk would make the window wait for, and never half a profile.
+    const bool allWritten = iniFiles_.WriteSettingsIniEntries(kSection, entries);
     if (!allWritten) {
         const QString file =
             QDir::toNativeSeparators(services_.paths.map(QLatin1String(IniFiles::SettingsIniPath)));

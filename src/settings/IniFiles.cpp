@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QStringDecoder>
+#include <vector>
 
 #include "settings/IniProfile.h"
 
@@ -50,6 +51,19 @@ bool IniFiles::WriteSettingsIni(const QString& section, const QString& key,
                                 const QString& value) const {
     return ini::writeProfileString(hostPath(paths_, SettingsIniPath), bytesOf(section),
                                    bytesOf(key), bytesOf(value));
+}
+
+bool IniFiles::WriteSettingsIniEntries(const QString& section, const Entries& entries) const {
+    // The converted bytes must outlive the views the INI module is handed.
+    std::vector<std::pair<std::string, std::string>> bytes;
+    for (const auto& [key, value] : entries) {
+        bytes.emplace_back(bytesOf(key), bytesOf(value));
+    }
+    std::vector<ini::Entry> views;
+    for (const auto& [key, value] : bytes) {
+        views.push_back({key, value});
+    }
+    return ini::writeProfileStrings(hostPath(paths_, SettingsIniPath), bytesOf(section), views);
 }
 
 QString IniFiles::ReadDefaultIni(const QString& section, const QString& key) const {

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QList>
 #include <QString>
+#include <utility>
 
 #include "platform/HostPaths.h"
 
@@ -17,6 +19,9 @@ class IniFiles {
     // modINI
     QString ReadSettingsIni(const QString& section, const QString& key) const;
     bool WriteSettingsIni(const QString& section, const QString& key, const QString& value) const;
+    // Several key and value pairs of one section with a single replacement of the file.
+    using Entries = QList<std::pair<QString, QString>>;
+    bool WriteSettingsIniEntries(const QString& section, const Entries& entries) const;
     // ModINI2
     QString ReadDefaultIni(const QString& section, const QString& key) const;
     // ModINI3

@@ -85,16 +85,34 @@ std::string readProfileString(const std::string& path, std::string_view section,
 
 bool writeProfileString(const std::string& path, std::string_view section, std::string_view key,
                         std::string_view value) {
+    const Entry entry{key, value};
+    return writeProfileStrings(path, section, {&entry, 1});
+}
+
+bool writeProfileStrings(const std::string& path, std::string_view section,
+                         std::span<const Entry> entries) {
     section = syntax::trimBlanks(section);
-    key = syntax::trimBlanks(key);
-    if (!isWritableSection(section) || !isWritableKey(key) || hasLineBreakOrNul(value)) {
+    if (!isWritableSection(section)) {
         return false;
     }
     const file::Loaded loaded = file::load(path);
     if (loaded.status == file::LoadStatus::Unreadable) {
         return false;  // replacing a file we could not read would lose its contents
     }
-    return file::replaceAtomically(path, withValue(loaded.bytes, section, key, value));
+    std::string text = loaded.bytes;
+    bool allAccepted = true;
+    bool anyAccepted = false;
+    for (const Entry& entry : entries) {
+        const std::string_view key = syntax::trimBlanks(entry.key);
+        if (!isWritableKey(key) || hasLineBreakOrNul(entry.value)) {
+            allAccepted = false;
+            continue;
+        }
+        text = withValue(text, section, key, entry.value);
+        anyAccepted = true;
+    }
+    // Nothing to store must not touch the file, not even to create it.
+    return anyAccepted && file::replaceAtomically(path, text) && allAccepted;
 }
 
 }  // namespace ini

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -25,5 +26,18 @@ std::string readProfileString(const std::string& path, std::string_view section,
 // leading '[' in the key, ']' in the section, an empty key or section.
 bool writeProfileString(const std::string& path, std::string_view section, std::string_view key,
                         std::string_view value);
+
+struct Entry {
+    std::string_view key;
+    std::string_view value;
+};
+
+// Stores several entries of one section as writeProfileString would one after another,
+// but reads the file once and replaces it once: one flush to disk instead of one per
+// entry, and a failed write leaves every entry as it was. An entry writeProfileString
+// would refuse is left out and the rest are stored; the result is then false, as it is
+// when the file could not be read or written.
+bool writeProfileStrings(const std::string& path, std::string_view section,
+                         std::span<const Entry> entries);
 
 }  // namespace ini

@@ -117,6 +117,19 @@ void checkWrittenValue(const std::string& path, const std::string& section, cons
     }
 }
 
+// Entries stored in one go must end as the same entries stored one after another.
+void checkTogetherEqualsOneByOne(const std::string& path, const std::string& body,
+                                 const std::string& section, const ini::Entry (&entries)[2]) {
+    putFile(body);
+    for (const ini::Entry& entry : entries) {
+        ini::writeProfileString(path, section, entry.key, entry.value);
+    }
+    const std::string oneByOne = fileBytes();
+    putFile(body);
+    ini::writeProfileStrings(path, section, entries);
+    require(fileBytes() == oneByOne, "entries written together end as written one by one");
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -129,6 +142,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string body = input.ConsumeRemainingBytesAsString();
 
     const std::string path = pathBytes();
+    checkTogetherEqualsOneByOne(path, body, section, {{key, value}, {otherKey, otherSection}});
     putFile(body);
     const std::string otherBefore = ini::readProfileString(path, otherSection, otherKey, kBuffer);
     require(otherBefore.size() < kBuffer, "a read fits the caller's buffer");

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "settings/IniProfile.h"
 #include "settings/IniTestFolder.h"
 
@@ -42,6 +44,34 @@ TEST(IniWrite, ChangesOnlyTheEntryAndKeepsEveryOtherByte) {
         EXPECT_TRUE(ini::writeProfileString(folder.path(), "Tessorin", c.key, c.value)) << c.what;
         EXPECT_EQ(folder.bytes(), c.after) << c.what;
     }
+}
+
+TEST(IniWrite, SeveralEntriesEndAsTheyWouldOneByOneAndRefusedOnesAreLeftOut) {
+    const ini::Entry entries[] = {{"a", "1"}, {"b", "2"}, {"A", "3"}, {"bad=key", "x"}, {"c", "4"}};
+    const std::optional<std::string> befores[] = {std::nullopt, "", "[x]\nb=2",
+                                                  "[Tessorin]\r\nb=0\r\n\r\n[y]\r\nc=9\r\n"};
+    for (const std::optional<std::string>& before : befores) {
+        IniTestFolder together;
+        IniTestFolder oneByOne;
+        if (before) {
+            together.put(*before);
+            oneByOne.put(*before);
+        }
+        EXPECT_FALSE(ini::writeProfileStrings(together.path(), " Tessorin ", entries))
+            << "one entry was refused";
+        for (const ini::Entry& entry : entries) {
+            ini::writeProfileString(oneByOne.path(), "Tessorin", entry.key, entry.value);
+        }
+        EXPECT_EQ(together.bytes(), oneByOne.bytes()) << before.value_or("(no file)");
+    }
+}
+
+TEST(IniWrite, SeveralEntriesAllRefusedLeaveNoFile) {
+    IniTestFolder folder;
+    const ini::Entry refused[] = {{"a=b", "1"}, {"c", "line\nbreak"}};
+    EXPECT_FALSE(ini::writeProfileStrings(folder.path(), "Tessorin", refused));
+    EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(folder.path())));
+    EXPECT_FALSE(ini::writeProfileStrings(folder.path(), "Tes]sorin", {}));
 }
 
 TEST(IniWrite, CreatesTheFileAndItsFolder) {
