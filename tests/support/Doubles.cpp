@@ -35,7 +35,7 @@ bool RecordingProgramStarter::start(const QString& commandLine) {
 namespace {
 
 class FakeKey final : public platform::RegistryKey {
-public:
+  public:
     explicit FakeKey(std::vector<platform::RegistryValue> values) : values_(std::move(values)) {}
 
     platform::RegistryStatus enumValue(std::uint32_t index, std::size_t nameCapacity,
@@ -52,7 +52,7 @@ public:
         return platform::RegistryStatus::Success;
     }
 
-private:
+  private:
     std::vector<platform::RegistryValue> values_;
 };
 

@@ -27,7 +27,7 @@ struct ShownMessage {
 // Records every message and answers Yes/No questions from a script (No when the
 // script is empty). An optional hook runs while the "modal" message is up.
 class FakeMessageBoxes final : public platform::MessageBoxes {
-public:
+  public:
     platform::MessageAnswer show(QWidget*, const QString& text, platform::MessageIcon icon,
                                  platform::MessageButtons buttons, const QString& title) override;
 
@@ -38,7 +38,7 @@ public:
 
 // Records every command line it is asked to start; starts nothing.
 class RecordingProgramStarter final : public platform::ProgramStarter {
-public:
+  public:
     bool start(const QString& commandLine) override;
 
     QStringList commandLines;
@@ -48,7 +48,7 @@ public:
 
 // A registry holding whatever the test puts under each key.
 class FakeRegistry final : public platform::Registry {
-public:
+  public:
     std::unique_ptr<platform::RegistryKey> openKey(platform::RegistryRoot root,
                                                    const std::string& subKey) const override;
     // Puts the default value (REG_SZ) of http\shell\open\command.
@@ -59,7 +59,7 @@ public:
 
 // Reports that no web view can be loaded, unless a factory is given.
 class FakeBrowserLoader final : public platform::EmbeddedBrowserLoader {
-public:
+  public:
     platform::EmbeddedBrowserFactory* factory(QString& errorText) override;
 
     platform::EmbeddedBrowserFactory* available = nullptr;
