@@ -9,7 +9,9 @@ runs=${2:-15}
 
 fifo_dir=$(mktemp -d)
 mkfifo "$fifo_dir/display"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo_dir/display" 2>/dev/null &
+# -noreset: a program connecting just as the server resets after its last client left
+# would be turned away.
+Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo_dir/display" 2>/dev/null &
 xvfb=$!
 trap 'kill $xvfb 2>/dev/null; rm -rf "$fifo_dir"' EXIT INT TERM
 read -r number <"$fifo_dir/display"

@@ -20,6 +20,10 @@ session_fail() {
         echo "--- program output ---" >&2
         tail -n 40 "$SESSION_PROGRAM_LOG" >&2
     fi
+    if [[ -s $SESSION_DIR/xvfb.log ]]; then
+        echo "--- X server output ---" >&2
+        tail -n 20 "$SESSION_DIR/xvfb.log" >&2
+    fi
     exit 1
 }
 
@@ -68,13 +72,22 @@ session_start_xserver() {
     local displayfile=$SESSION_DIR/display
     : >"$displayfile"
     # -displayfd picks a free display number itself, so parallel runs never clash.
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -dpi 96 -nolisten tcp \
+    # -noreset: by default the server resets whenever its last client leaves, and a
+    # program (or xdotool) connecting during that reset is turned away; the restart in
+    # the profile test and every xdotool call would race it.
+    Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -dpi 96 -nolisten tcp \
         3>"$displayfile" >"$SESSION_DIR/xvfb.log" 2>&1 &
     SESSION_XVFB_PID=$!
     session_wait_for 30 "the X server" grep -q '^[0-9]' "$displayfile"
     DISPLAY=:$(head -n 1 "$displayfile")
     export DISPLAY
     unset XAUTHORITY
+    # The number is written once the server listens; it may still be starting up.
+    session_wait_for 30 "the X server to take clients" session_xserver_ready
+}
+
+session_xserver_ready() {
+    xdotool getdisplaygeometry >/dev/null 2>&1
 }
 
 # A home of our own: Settings.ini, the SetSweep page and the default-browser choice all
