@@ -1,7 +1,6 @@
 #include "tools/frmPopup.h"
 
 #include <QApplication>
-#include <memory>
 
 #include "platform/EmbeddedBrowser.h"
 #include "platform/EmbeddedBrowserLoader.h"
@@ -22,24 +21,43 @@ void tellNoWebView(platform::Services& services, const QString& why) {
         QStringLiteral("Tessorin"));
 }
 
+// The pointer shows the program is busy while it lasts: loading the web engine the first
+// time keeps the window from answering for about half a second.
+class BusyPointer {
+  public:
+    BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyPointer() { QApplication::restoreOverrideCursor(); }
+    BusyPointer(const BusyPointer&) = delete;
+    BusyPointer& operator=(const BusyPointer&) = delete;
+};
+
 }  // namespace
 
 frmPopup* frmPopup::create(platform::Services& services, const QString& peekShotUrl,
                            const QString& query) {
     QString why;
+    std::unique_ptr<frmPopup> popup = withWebView(services, why);
+    if (!popup) {
+        tellNoWebView(services, why);
+        return nullptr;
+    }
+    popup->Form_Load(peekShotUrl, query);
+    return popup.release();
+}
+
+std::unique_ptr<frmPopup> frmPopup::withWebView(platform::Services& services, QString& why) {
+    const BusyPointer busy;
     platform::EmbeddedBrowserFactory* factory = services.browsers.factory(why);
     if (!factory) {
-        tellNoWebView(services, why);
         return nullptr;
     }
     std::unique_ptr<frmPopup> popup(new frmPopup);
     popup->WebBrowser1 = factory->createBrowser(popup.get());
     if (!popup->WebBrowser1) {
-        tellNoWebView(services, QStringLiteral("The web view could not be created."));
+        why = QStringLiteral("The web view could not be created.");
         return nullptr;
     }
-    popup->Form_Load(peekShotUrl, query);
-    return popup.release();
+    return popup;
 }
 
 frmPopup::frmPopup()

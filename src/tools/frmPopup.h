@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QWidget>
+#include <memory>
 
 namespace platform {
 struct Services;
@@ -23,6 +24,8 @@ class frmPopup final : public QWidget {
 
   private:
     frmPopup();
+    // The popup with its web view, or null with the reason in why.
+    static std::unique_ptr<frmPopup> withWebView(platform::Services& services, QString& why);
     void Form_Load(const QString& peekShotUrl, const QString& query);
 
     platform::EmbeddedBrowser* WebBrowser1 = nullptr;

@@ -138,4 +138,19 @@ TEST_F(PeekShotPopup, AViewThatCannotBeMadeIsReportedAndLeavesNoWindow) {
     EXPECT_FALSE(anyPopupWindow());
 }
 
+TEST_F(PeekShotPopup, ShowsTheBusyPointerWhileTheWebViewLoadsAndNotOverAMessage) {
+    ASSERT_NE(open(QStringLiteral("6080")), nullptr);
+    EXPECT_EQ(factory.pointerWhileCreating, Qt::WaitCursor);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+
+    bool busyOverMessage = true;
+    fakes.messages.whileShown = [&] {
+        busyOverMessage = QGuiApplication::overrideCursor() != nullptr;
+    };
+    factory.canCreate = false;
+    EXPECT_EQ(open(QStringLiteral("6080")), nullptr);
+    EXPECT_FALSE(busyOverMessage);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
 }  // namespace

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QCursor>
+#include <QGuiApplication>
 #include <QPointer>
 #include <QStringList>
 #include <QWidget>
+#include <optional>
 
 #include "platform/EmbeddedBrowser.h"
 
@@ -20,6 +23,8 @@ class RecordingBrowser final : public QWidget, public platform::EmbeddedBrowser 
 class RecordingBrowserFactory final : public platform::EmbeddedBrowserFactory {
   public:
     platform::EmbeddedBrowser* createBrowser(QWidget* parent) override {
+        const QCursor* pointer = QGuiApplication::overrideCursor();
+        pointerWhileCreating = pointer ? std::optional(pointer->shape()) : std::nullopt;
         if (!canCreate) {
             return nullptr;
         }
@@ -29,4 +34,6 @@ class RecordingBrowserFactory final : public platform::EmbeddedBrowserFactory {
 
     bool canCreate = true;
     QPointer<RecordingBrowser> last;
+    // The application's override pointer when the last view was asked for, if any.
+    std::optional<Qt::CursorShape> pointerWhileCreating;
 };
