@@ -142,6 +142,7 @@ TEST_F(PeekShotPopup, ShowsTheBusyPointerWhileTheWebViewLoadsAndNotOverAMessage)
     ASSERT_NE(open(QStringLiteral("6080")), nullptr);
     EXPECT_EQ(factory.pointerWhileCreating, Qt::WaitCursor);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    delete popup.data();  // the fixture deletes only the last popup it opened
 
     bool busyOverMessage = true;
     fakes.messages.whileShown = [&] {
