@@ -49,19 +49,17 @@ QString IniFiles::ReadSettingsIni(const QString& section, const QString& key) co
 
 bool IniFiles::WriteSettingsIni(const QString& section, const QString& key,
                                 const QString& value) const {
-    return ini::writeProfileString(hostPath(paths_, SettingsIniPath), bytesOf(section),
-                                   bytesOf(key), bytesOf(value));
+    return WriteSettingsIniEntries(section, {{key, value}});
 }
 
 bool IniFiles::WriteSettingsIniEntries(const QString& section, const Entries& entries) const {
     // The converted bytes must outlive the views the INI module is handed.
     std::vector<std::pair<std::string, std::string>> bytes;
-    for (const auto& [key, value] : entries) {
-        bytes.emplace_back(bytesOf(key), bytesOf(value));
-    }
     std::vector<ini::Entry> views;
-    for (const auto& [key, value] : bytes) {
-        views.push_back({key, value});
+    bytes.reserve(static_cast<std::size_t>(entries.size()));  // views must not move
+    for (const auto& [key, value] : entries) {
+        const auto& [keyBytes, valueBytes] = bytes.emplace_back(bytesOf(key), bytesOf(value));
+        views.push_back({keyBytes, valueBytes});
     }
     return ini::writeProfileStrings(hostPath(paths_, SettingsIniPath), bytesOf(section), views);
 }

@@ -1,5 +1,7 @@
 #include "settings/IniProfile.h"
 
+#include <utility>
+
 #include "settings/IniFileAccess.h"
 #include "settings/IniLocator.h"
 #include "settings/IniSyntax.h"
@@ -95,11 +97,11 @@ bool writeProfileStrings(const std::string& path, std::string_view section,
     if (!isWritableSection(section)) {
         return false;
     }
-    const file::Loaded loaded = file::load(path);
+    file::Loaded loaded = file::load(path);
     if (loaded.status == file::LoadStatus::Unreadable) {
         return false;  // replacing a file we could not read would lose its contents
     }
-    std::string text = loaded.bytes;
+    std::string text = std::move(loaded.bytes);
     bool allAccepted = true;
     bool anyAccepted = false;
     for (const Entry& entry : entries) {
