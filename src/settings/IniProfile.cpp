@@ -59,7 +59,8 @@ std::string withValue(std::string_view text, std::string_view section, std::stri
         std::string addition = found.insertNeedsBreak ? std::string(kNewLine) : std::string();
         return spliced(text, found.insertAt, 0, addition.append(entryLine(key, value)));
     }
-    const bool lastLineOpen = text.size() > syntax::bomLength(text) && !text.ends_with('\n');
+    const bool lastLineOpen =
+        text.size() > syntax::bomLength(text) && !text.ends_with('\n') && !text.ends_with('\r');
     std::string addition = lastLineOpen ? std::string(kNewLine) : std::string();
     addition.append("[").append(section).append("]").append(kNewLine);
     return spliced(text, text.size(), 0, addition.append(entryLine(key, value)));
@@ -114,7 +115,7 @@ bool writeProfileStrings(const std::string& path, std::string_view section,
         anyAccepted = true;
     }
     // Nothing to store must not touch the file, not even to create it.
-    return anyAccepted && file::replaceAtomically(path, text) && allAccepted;
+    return anyAccepted && file::replaceAtomically(path, text, loaded.encoding) && allAccepted;
 }
 
 }  // namespace ini

@@ -19,13 +19,15 @@ bool LineReader::next(Line& line) {
         return false;
     }
     line.begin = next_;
-    const std::size_t newline = text_.find('\n', next_);
-    if (newline == std::string_view::npos) {
+    // A carriage return alone ends a line too, as it does for the Windows profile
+    // functions: a file saved with old Macintosh line ends is not one long line.
+    const std::size_t lineBreak = text_.find_first_of("\r\n", next_);
+    if (lineBreak == std::string_view::npos) {
         line.contentEnd = line.end = text_.size();
     } else {
-        line.end = newline + 1;
-        line.contentEnd =
-            (newline > line.begin && text_[newline - 1] == '\r') ? newline - 1 : newline;
+        const bool crLf = text_.substr(lineBreak, 2) == "\r\n";
+        line.contentEnd = lineBreak;
+        line.end = lineBreak + (crLf ? 2 : 1);
     }
     next_ = line.end;
     return true;

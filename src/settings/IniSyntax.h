@@ -12,7 +12,7 @@ namespace ini::syntax {
 // One physical line, as offsets into the file's bytes.
 struct Line {
     std::size_t begin = 0;
-    std::size_t contentEnd = 0;  // before the "\n" or "\r\n" that ends the line
+    std::size_t contentEnd = 0;  // before the "\r\n", "\n" or "\r" that ends the line
     std::size_t end = 0;         // where the next line begins
 
     bool hasBreak() const { return end > contentEnd; }

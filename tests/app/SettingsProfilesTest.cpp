@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/MainWindowFixture.h"
+#include "support/ChildTestRun.h"
 #include "ui/SiteTable.h"
 
 namespace {
@@ -150,4 +151,31 @@ TEST_F(SettingsProfilesTest, FailedSaveSaysSoNamesTheFileAndChangesNothingOnScre
     EXPECT_TRUE(message.text.contains(QStringLiteral("could not be saved")));
     EXPECT_TRUE(message.text.contains(doubles_.settingsFile()));
     EXPECT_TRUE(box("chkbrickset")->isChecked());
+}
+
+// Run by the test below in a child whose files cannot grow past 4 KiB: Ctrl+S on the
+// real window, over the parent's settings folder.
+TEST_F(SettingsProfilesTest, ChildSavesOnAFullDisk) {
+    if (!isChildTestRun()) {
+        GTEST_SKIP() << "runs only as a child of FullDiskSaveKeepsTheOldFileAndSaysSo";
+    }
+    doubles_.services.paths.userConfigDir = qEnvironmentVariable("TESSORIN_TEST_CONFIG_DIR");
+    click(box("chkbrickset"));
+    QTest::keyClick(&window(), Qt::Key_S, Qt::ControlModifier);
+    ASSERT_EQ(doubles_.messages.shown.size(), 1u);
+    EXPECT_TRUE(doubles_.messages.shown[0].text.contains("could not be saved"));
+}
+
+TEST_F(SettingsProfilesTest, FullDiskSaveKeepsTheOldFileAndSaysSo) {
+    // A profile padded with a comment, so that its rewrite cannot fit under the limit.
+    const QByteArray stored = profileFile({"Lego"}) + ';' + QByteArray(8000, '-') + "\r\n";
+    writeSettings(stored);
+    QProcessEnvironment environment;
+    environment.insert("TESSORIN_TEST_CONFIG_DIR", doubles_.services.paths.userConfigDir);
+    const auto child = runTestsInChild("*.ChildSavesOnAFullDisk", environment, 4096);
+    if (!child) {
+        GTEST_SKIP() << "this host cannot limit a file's size";
+    }
+    EXPECT_TRUE(child->finished && child->exitCode == 0) << child->output.toStdString();
+    EXPECT_TRUE(settingsBytes() == stored) << "the saved profile was cut or replaced";
 }

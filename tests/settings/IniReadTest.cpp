@@ -40,12 +40,23 @@ TEST(IniRead, FindsEntriesTheWayTheProfileFunctionsDo) {
         {"8-bit bytes pass", "[Tessorin]\nk=caf\xE9\xFF\n", "k", "caf\xE9\xFF"},
         {"no folding above ASCII", "[Tessorin]\n\xC9=1\n", "\xE9", ""},
         {"NUL ends the value", "[Tessorin]\nk=ab\0cd\n"s, "k", "ab"},
+        {"carriage returns alone end lines", "[Tessorin]\rk=v\rj=w\r", "j", "w"},
+        {"mixed line ends", "[Tessorin]\r\na=1\rk=v\n", "k", "v"},
     };
     for (const ReadCase& c : cases) {
         IniTestFolder folder;
         folder.put(c.file);
         EXPECT_EQ(ini::readProfileString(folder.path(), "Tessorin", c.key), c.expected) << c.what;
     }
+}
+
+// A Settings.ini saved as "Unicode" by a text editor: text in the system's 8-bit code page.
+TEST(IniRead, ReadsUtf16FilesBehindTheirMark) {
+    IniTestFolder folder;
+    folder.put(utf16File(u"[Tessorin]\r\nBrickset=True\r\nName=caf\u00E9\r\n"));
+    EXPECT_EQ(ini::readProfileString(folder.path(), "Tessorin", "brickset"), "True");
+    EXPECT_EQ(ini::readProfileString(folder.path(), "Tessorin", "Name"),
+              QStringLiteral("caf\u00E9").toLocal8Bit().toStdString());
 }
 
 TEST(IniRead, CutsValuesToOneLessThanTheBuffer) {

@@ -4,6 +4,7 @@
 
 #include "settings/IniProfile.h"
 #include "settings/IniTestFolder.h"
+#include "support/ChildTestRun.h"
 
 namespace {
 
@@ -37,6 +38,10 @@ TEST(IniWrite, ChangesOnlyTheEntryAndKeepsEveryOtherByte) {
         {"byte-order mark", "\xEF\xBB\xBF[Tessorin]\na=1\n", "a", "2",
          "\xEF\xBB\xBF[Tessorin]\na=2\n"},
         {"only a byte-order mark", "\xEF\xBB\xBF", "a", "2", "\xEF\xBB\xBF[Tessorin]\r\na=2\r\n"},
+        {"carriage returns alone", "[Tessorin]\ra=1\r[x]\rb=2\r", "c", "3",
+         "[Tessorin]\ra=1\rc=3\r\n[x]\rb=2\r"},
+        {"carriage return alone, new section", "[x]\rb=2\r", "c", "3",
+         "[x]\rb=2\r[Tessorin]\r\nc=3\r\n"},
     };
     for (const WriteCase& c : cases) {
         IniTestFolder folder;
@@ -44,6 +49,16 @@ TEST(IniWrite, ChangesOnlyTheEntryAndKeepsEveryOtherByte) {
         EXPECT_TRUE(ini::writeProfileString(folder.path(), "Tessorin", c.key, c.value)) << c.what;
         EXPECT_EQ(folder.bytes(), c.after) << c.what;
     }
+}
+
+// A Unicode file stays one: every line of it, the new entry too, and its other text.
+TEST(IniWrite, KeepsAUtf16FileUtf16) {
+    IniTestFolder folder;
+    folder.put(utf16File(u"; caf\u00E9\r\n[Tessorin]\r\nBrickset=False\r\n"));
+    const ini::Entry entries[] = {{"Brickset", "True"}, {"Lego", "True"}};
+    ASSERT_TRUE(ini::writeProfileStrings(folder.path(), "Tessorin", entries));
+    EXPECT_EQ(folder.bytes(),
+              utf16File(u"; caf\u00E9\r\n[Tessorin]\r\nBrickset=True\r\nLego=True\r\n"));
 }
 
 TEST(IniWrite, SeveralEntriesEndAsTheyWouldOneByOneAndRefusedOnesAreLeftOut) {
@@ -130,6 +145,35 @@ TEST(IniWrite, LeavesTheOldFileWhenPermissionsForbidTheWrite) {
         EXPECT_FALSE(written) << lockFolder;
         EXPECT_EQ(folder.bytes(), before) << lockFolder;
     }
+}
+
+// Run by IniWrite.AFullDiskKeepsTheOldFileWhole, in a child whose files cannot grow.
+TEST(IniWriteChild, BothKindsOfWriteFailOnAFullDisk) {
+    if (!isChildTestRun()) {
+        GTEST_SKIP() << "runs only as a child of IniWrite.AFullDiskKeepsTheOldFileWhole";
+    }
+    const std::string path =
+        QFile::encodeName(qEnvironmentVariable("TESSORIN_TEST_INI")).toStdString();
+    EXPECT_FALSE(ini::writeProfileString(path, "Tessorin", "Brickset", "True"));
+    const ini::Entry entries[] = {{"Brickset", "True"}, {"Lego", "True"}};
+    EXPECT_FALSE(ini::writeProfileStrings(path, "Tessorin", entries));
+}
+
+TEST(IniWrite, AFullDiskKeepsTheOldFileWhole) {
+    IniTestFolder folder;
+    const std::string before =
+        "[Tessorin]\r\nBrickset=False\r\n;" + std::string(8000, '-') + "\r\n";
+    folder.put(before);
+    QProcessEnvironment environment;
+    environment.insert("TESSORIN_TEST_INI", QString::fromStdString(folder.path()));
+    const auto child = runTestsInChild("IniWriteChild.*", environment, 4096);
+    if (!child) {
+        GTEST_SKIP() << "this host cannot limit a file's size";
+    }
+    EXPECT_TRUE(child->finished && child->exitCode == 0) << child->output.toStdString();
+    EXPECT_TRUE(folder.bytes() == before) << "the old file was cut or replaced";
+    EXPECT_EQ(QDir(folder.dir.path()).entryList(QDir::Files), QStringList{"Settings.ini"})
+        << "no temporary file is left behind";
 }
 
 TEST(IniWrite, ReplacesTheTargetOfASymbolicLink) {

@@ -1,5 +1,6 @@
 #include <QMenuBar>
 
+#include "support/ChildTestRun.h"
 #include "tools/SetSweepFixture.h"
 #include "ui/Centring.h"
 #include "ui/ProgramIcon.h"
@@ -168,6 +169,30 @@ TEST_F(SetSweepTest, APageThatCannotBeWrittenIsReportedAndNoBrowserStarts) {
     EXPECT_EQ(doubles.messages.shown.size(), 2u);
     EXPECT_TRUE(doubles.programs.commandLines.isEmpty());
     EXPECT_TRUE(QFileInfo(pagePath()).isDir());
+}
+
+// Run by the test below in a child whose files cannot grow past 512 bytes.
+TEST_F(SetSweepTest, ChildWritesThePageOnAFullDisk) {
+    if (!isChildTestRun()) {
+        GTEST_SKIP() << "runs only as a child of ACutPageIsNeverShown";
+    }
+    doubles.services.paths.userDataDir = qEnvironmentVariable("TESSORIN_TEST_DATA_DIR");
+    open();
+    viewPicsWith(QStringLiteral("10"), QStringLiteral("5"));
+    ASSERT_EQ(doubles.messages.shown.size(), 1u);
+    EXPECT_TRUE(doubles.messages.shown[0].text.contains(QStringLiteral("write")));
+    EXPECT_TRUE(doubles.programs.commandLines.isEmpty()) << "a cut page is never shown";
+}
+
+TEST_F(SetSweepTest, ACutPageIsNeverShown) {
+    QProcessEnvironment environment;
+    environment.insert("TESSORIN_TEST_DATA_DIR", doubles.services.paths.userDataDir);
+    const auto child = runTestsInChild("*.ChildWritesThePageOnAFullDisk", environment, 512);
+    if (!child) {
+        GTEST_SKIP() << "this host cannot limit a file's size";
+    }
+    EXPECT_TRUE(child->finished && child->exitCode == 0) << child->output.toStdString();
+    EXPECT_FALSE(pageExists()) << "the cut page was left behind";
 }
 
 TEST_F(SetSweepTest, NoBrowserOrAFailedStartIsReported) {
