@@ -58,7 +58,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     platform::QtMessageBoxes messages;
     platform::HostProgramStarter programs;
-    const auto registry = platform::makeHostRegistry();
+    const auto registry = platform::makeHostRegistry(platform::HostPaths::forThisHost());
     const auto browsers = platform::makeHostBrowserLoader();
     platform::Services services{
         messages, programs, *registry, *browsers, platform::HostPaths::forThisHost(), [] {}};

@@ -18,12 +18,11 @@ int main(int argc, char* argv[]) {
 
     platform::QtMessageBoxes messages;
     platform::HostProgramStarter programs;
-    const auto registry = platform::makeHostRegistry();
+    const platform::HostPaths paths = platform::HostPaths::forThisHost();
+    const auto registry = platform::makeHostRegistry(paths);
     const auto browsers = platform::makeHostBrowserLoader();
-    platform::Services services{
-        messages, programs, *registry, *browsers, platform::HostPaths::forThisHost(), [] {
-            QCoreApplication::exit(0);
-        }};
+    platform::Services services{messages,  programs, *registry,
+                                *browsers, paths,    [] { QCoreApplication::exit(0); }};
 
     frmTessorin window(services);
     window.show();

@@ -31,13 +31,14 @@ QString xdgFolder(QStandardPaths::StandardLocation location) {
 HostPaths HostPaths::forThisHost() {
 #ifdef Q_OS_WIN
     const QString installFolder = QStringLiteral(R"(C:\Program Files\Tessorin)");
-    return {installFolder, installFolder, QStringLiteral("C:\\")};
+    return {installFolder, installFolder, QStringLiteral("C:\\"), installFolder};
 #else
     QDir prefix(QCoreApplication::applicationDirPath());
     prefix.cdUp();
     return {prefix.filePath(QStringLiteral("share/tessorin")),
             xdgFolder(QStandardPaths::GenericConfigLocation),
-            xdgFolder(QStandardPaths::GenericDataLocation)};
+            xdgFolder(QStandardPaths::GenericDataLocation),
+            prefix.filePath(QStringLiteral("lib/tessorin"))};
 #endif
 }
 

@@ -10,10 +10,11 @@ struct HostPaths {
     QString installDataDir;  // holds Websites.ini and Default.ini (read only)
     QString userConfigDir;   // holds Settings.ini
     QString userDataDir;     // holds the SetSweep page
+    QString helperDir;       // holds the small programs the program starts itself
 
     // The paths for this machine: on Windows the fixed folders unchanged; elsewhere
     // <prefix>/share/tessorin (prefix = the folder above the executable's), and the
-    // per-user XDG config and data folders.
+    // per-user XDG config and data folders, and <prefix>/lib/tessorin for helpers.
     static HostPaths forThisHost();
 
     // Maps one of the program's fixed Windows paths ("C:\Program Files\Tessorin\Settings.ini",

@@ -13,7 +13,7 @@ enum class MessageAnswer { Ok, Yes, No };
 // Every modal message the program shows goes through here, so tests can read
 // what was said and answer for the user.
 class MessageBoxes {
-public:
+  public:
     virtual ~MessageBoxes() = default;
     virtual MessageAnswer show(QWidget* parent, const QString& text, MessageIcon icon,
                                MessageButtons buttons, const QString& title) = 0;
@@ -21,7 +21,7 @@ public:
 
 // The real thing: a QMessageBox run modally.
 class QtMessageBoxes final : public MessageBoxes {
-public:
+  public:
     MessageAnswer show(QWidget* parent, const QString& text, MessageIcon icon,
                        MessageButtons buttons, const QString& title) override;
 };

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/HostPaths.h"
+
 namespace platform {
 
 // The few registry calls the program makes, with the meaning of RegOpenKeyExA,
@@ -25,7 +27,7 @@ struct RegistryValue {
 };
 
 class RegistryKey {
-public:
+  public:
     virtual ~RegistryKey() = default;  // closing the key (RegCloseKey)
     // One enumeration step. A name longer than nameCapacity - 1 characters or data
     // longer than dataCapacity bytes gives MoreData, as RegEnumValueA does.
@@ -34,7 +36,7 @@ public:
 };
 
 class Registry {
-public:
+  public:
     virtual ~Registry() = default;
     // Opens subKey below root for reading; an empty subKey opens the root itself.
     // Null when the key does not exist or cannot be read.
@@ -43,7 +45,9 @@ public:
 };
 
 // The host's registry: advapi32 on Windows; elsewhere a read-only stand-in that
-// reports the freedesktop default web browser as http\shell\open\command.
-std::unique_ptr<Registry> makeHostRegistry();
+// reports the freedesktop default web browser as http\shell\open\command. Where the
+// browser's desktop entry says more than a program and the address, the command names
+// the helper in paths.helperDir that runs the entry's whole Exec line instead.
+std::unique_ptr<Registry> makeHostRegistry(const HostPaths& paths);
 
 }  // namespace platform

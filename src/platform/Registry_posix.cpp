@@ -1,12 +1,15 @@
 // GLib names a struct member `signals`, which Qt defines as a macro: GIO comes first.
 #include "platform/GioLibrary_posix.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QString>
 #include <algorithm>
 #include <cctype>
 #include <memory>
 #include <optional>
 
+#include "platform/DesktopExec_posix.h"
 #include "platform/Registry.h"
 #include "platform/WindowsCommandLine.h"
 
@@ -15,12 +18,10 @@ namespace platform {
 namespace {
 
 constexpr char kBrowserCommandKey[] = R"(http\shell\open\command)";
+constexpr char kOpenInBrowserHelper[] = "tessorin-open-in-browser";
 
 struct GObjectUnref {
     void operator()(gpointer object) const { gio()->unref(object); }
-};
-struct GStrvFree {
-    void operator()(gchar** strings) const { g_strfreev(strings); }
 };
 struct GFree {
     void operator()(gchar* text) const { g_free(text); }
@@ -35,8 +36,11 @@ bool sameKeyName(const std::string& a, const std::string& b) {
 
 // The handler's program as an absolute path: Exec may name a bare executable that the
 // desktop finds through PATH, but a Windows command always holds the full path.
-std::optional<QString> absoluteProgramPath(const char* program) {
-    std::unique_ptr<gchar, GFree> found(g_find_program_in_path(program));
+std::optional<QString> absoluteProgramPath(const std::string& program) {
+    if (program.empty()) {
+        return std::nullopt;
+    }
+    std::unique_ptr<gchar, GFree> found(g_find_program_in_path(program.c_str()));
     if (!found) {
         return std::nullopt;
     }
@@ -46,66 +50,40 @@ std::optional<QString> absoluteProgramPath(const char* program) {
     return QString::fromLocal8Bit(found.get());
 }
 
-// One Exec argument written as Windows writes a command's arguments. The address field
-// codes (%u, %U) become the placeholder "%1"; the other codes stand for files, icons and
-// names that an http handler is never given here, so they are dropped, and an argument
-// made only of them disappears.
-std::optional<QString> windowsArgument(const QString& execArgument) {
-    QString text;
-    bool holdsAddress = false;
-    bool droppedCode = false;
-    for (qsizetype i = 0; i < execArgument.size(); ++i) {
-        if (execArgument[i] != u'%' || i + 1 == execArgument.size()) {
-            text += execArgument[i];
-            continue;
-        }
-        const QChar code = execArgument[++i];
-        if (code == u'%') {
-            text += u'%';
-        } else if (code == u'u' || code == u'U') {
-            text += QStringLiteral("%1");
-            holdsAddress = true;
-        } else {
-            droppedCode = true;
-        }
-    }
-    if (holdsAddress) {
-        return quoteWindowsArgumentAlways(text);
-    }
-    if (droppedCode && text.isEmpty()) {
+// The Exec line in the shape of a Windows open command, whose program the caller keeps
+// and starts with the address alone. A program followed by at most the address is
+// written as it is; any other line (options, an env or sh -c wrapper, flatpak run) names
+// the helper that runs the whole line. Nothing when the line cannot be parsed or the
+// program it would finally start is missing, since such a handler cannot open anything.
+std::optional<std::string> commandFromExec(const char* exec, const QString& helperDir) {
+    const auto arguments = desktop_exec::parse(exec);
+    if (!arguments) {
         return std::nullopt;
     }
-    return quoteWindowsArgument(text);
-}
-
-// The Exec line in the shape of a Windows open command; nothing when it cannot be parsed
-// or its program cannot be found, since such a handler cannot open anything.
-std::optional<std::string> commandFromExec(const char* exec) {
-    gint count = 0;
-    gchar** parsed = nullptr;
-    GError* error = nullptr;
-    if (!g_shell_parse_argv(exec, &count, &parsed, &error)) {
-        g_clear_error(&error);
-        return std::nullopt;
-    }
-    const std::unique_ptr<gchar*, GStrvFree> arguments(parsed);
-    const std::optional<QString> program = absoluteProgramPath(arguments.get()[0]);
+    const std::optional<QString> program =
+        absoluteProgramPath(desktop_exec::startedProgram(*arguments));
     if (!program) {
         return std::nullopt;
     }
-    QString command = quoteWindowsArgumentAlways(*program);
-    for (gint i = 1; i < count; ++i) {
-        if (const auto argument = windowsArgument(QString::fromUtf8(arguments.get()[i]))) {
-            command += u' ';
-            command += *argument;
+    QString command;
+    if (desktop_exec::isProgramAndAddressOnly(*arguments)) {
+        command = quoteWindowsArgumentAlways(*program);
+        if (arguments->size() == 2) {
+            command += QStringLiteral(R"( "%1")");
         }
+    } else {
+        const QString helper = QDir(helperDir).filePath(QLatin1String(kOpenInBrowserHelper));
+        if (!QFileInfo(helper).isExecutable()) {
+            return std::nullopt;
+        }
+        command = quoteWindowsArgumentAlways(helper) + QStringLiteral(R"( "%1")");
     }
     return command.toLocal8Bit().toStdString();
 }
 
 // Asked afresh every time, so a user who picks another default browser while the
 // program runs gets that one for the next address.
-std::optional<std::string> defaultBrowserCommand() {
+std::optional<std::string> defaultBrowserCommand(const QString& helperDir) {
     if (gio() == nullptr) {
         return std::nullopt;  // without GIO no handler can be found, as with none set
     }
@@ -117,7 +95,7 @@ std::optional<std::string> defaultBrowserCommand() {
     if (exec == nullptr || *exec == '\0') {
         return std::nullopt;
     }
-    return commandFromExec(exec);
+    return commandFromExec(exec, helperDir);
 }
 
 // http\shell\open\command: only the default value, or no value when there is no handler.
@@ -151,18 +129,23 @@ class BrowserCommandKey final : public RegistryKey {
 
 class GioRegistry final : public Registry {
   public:
+    explicit GioRegistry(QString helperDir) : helperDir_(std::move(helperDir)) {}
+
     std::unique_ptr<RegistryKey> openKey(RegistryRoot, const std::string& subKey) const override {
         if (!sameKeyName(subKey, kBrowserCommandKey)) {
             return nullptr;
         }
-        return std::make_unique<BrowserCommandKey>(defaultBrowserCommand());
+        return std::make_unique<BrowserCommandKey>(defaultBrowserCommand(helperDir_));
     }
+
+  private:
+    QString helperDir_;
 };
 
 }  // namespace
 
-std::unique_ptr<Registry> makeHostRegistry() {
-    return std::make_unique<GioRegistry>();
+std::unique_ptr<Registry> makeHostRegistry(const HostPaths& paths) {
+    return std::make_unique<GioRegistry>(paths.helperDir);
 }
 
 }  // namespace platform

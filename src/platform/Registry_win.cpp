@@ -73,7 +73,7 @@ class Win32Registry final : public Registry {
 
 }  // namespace
 
-std::unique_ptr<Registry> makeHostRegistry() {
+std::unique_ptr<Registry> makeHostRegistry(const HostPaths&) {
     return std::make_unique<Win32Registry>();
 }
 

@@ -10,6 +10,7 @@ endif()
 set(expected
     bin/tessorin
     lib/tessorin/plugins/libtessorin_webengine.so
+    lib/tessorin/tessorin-open-in-browser
     share/tessorin/Websites.ini
     share/tessorin/Default.ini
     share/applications/io.github.tessorin.tessorin.desktop

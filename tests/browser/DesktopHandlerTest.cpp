@@ -1,0 +1,143 @@
+// The whole way from a search address to the desktop's default browser, through the real
+// registry stand-in, the real program starter and the helper: one entry shape per case,
+// each in a child process with its own XDG folders, since GIO reads them once.
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QProcessEnvironment>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "browser/modWWW.h"
+#include "platform/ProgramStarter.h"
+#include "platform/Registry.h"
+#include "support/ChildTestRun.h"
+#include "support/Doubles.h"
+#include "support/QtPrinting.h"
+#include "support/RecordingProgram.h"
+
+#ifndef Q_OS_WIN
+
+namespace {
+
+// Blanks, quotes, backslashes, shell words and a leading dash inside: one argument all the same.
+const QString kAddress = QStringLiteral(R"(https://x/?q=a b "c" \d $HOME; `id` -x 'é)");
+
+struct EntryShape {
+    const char* what;
+    QString exec;          // %R stands for the recorder's path, %B for its folder
+    QStringList expected;  // what the recorder receives after its own path; empty: nothing
+};
+
+void PrintTo(const EntryShape& shape, std::ostream* out) {
+    *out << shape.what;
+}
+
+}  // namespace
+
+// Opens the address the way a search does, and writes the messages it showed.
+TEST(DesktopHandlerChild, OpensTheAddress) {
+    if (!isChildTestRun()) {
+        GTEST_SKIP() << "runs only as a child of DesktopHandlerTest";
+    }
+    const auto registry = platform::makeHostRegistry(platform::HostPaths::forThisHost());
+    platform::HostProgramStarter programs;
+    testing_doubles::FakeMessageBoxes messages;
+    modWWW::UrlOpener(*registry, programs, messages, nullptr).OpenURL(kAddress);
+    QFile report(qEnvironmentVariable("TESSORIN_TEST_REPORT"));
+    ASSERT_TRUE(report.open(QIODevice::WriteOnly));
+    for (const auto& message : messages.shown) {
+        report.write(message.text.toUtf8() + '\n');
+    }
+}
+
+class DesktopHandlerTest : public ::testing::TestWithParam<EntryShape> {
+  protected:
+    void SetUp() override {
+        for (const char* folder : {"CONFIG_HOME", "DATA_HOME/applications", "DATA_DIRS", "bin"}) {
+            ASSERT_TRUE(QDir(root.path()).mkpath(folder));
+        }
+    }
+
+    // Runs the search in a child and gives back its messages.
+    QString searchInChild(const QString& exec) {
+        QFile entry(root.filePath("DATA_HOME/applications/browser.desktop"));
+        EXPECT_TRUE(entry.open(QIODevice::WriteOnly));
+        entry.write("[Desktop Entry]\nType=Application\nName=Browser\nIcon=web\nExec=" +
+                    exec.toUtf8() + "\nMimeType=x-scheme-handler/http;\n");
+        entry.close();
+        QFile defaults(root.filePath("CONFIG_HOME/mimeapps.list"));
+        EXPECT_TRUE(defaults.open(QIODevice::WriteOnly));
+        defaults.write("[Default Applications]\nx-scheme-handler/http=browser.desktop\n");
+        defaults.close();
+
+        QProcessEnvironment environment;
+        for (const char* name : {"CONFIG_HOME", "DATA_HOME", "DATA_DIRS"}) {
+            environment.insert(QStringLiteral("XDG_") + name, root.filePath(name));
+        }
+        environment.insert("XDG_CONFIG_DIRS", root.filePath("CONFIG_HOME"));
+        environment.insert("XDG_CURRENT_DESKTOP", "");
+        environment.insert("PATH", root.filePath("bin") + ":" + qEnvironmentVariable("PATH"));
+        environment.insert("TESSORIN_TEST_REPORT", root.filePath("report"));
+        const auto child = runTestsInChild("DesktopHandlerChild.*", environment);
+        EXPECT_TRUE(child && child->finished && child->exitCode == 0)
+            << (child ? child->output.toStdString() : "");
+        QFile report(root.filePath("report"));
+        return report.open(QIODevice::ReadOnly) ? QString::fromUtf8(report.readAll())
+                                                : QStringLiteral("<no report>");
+    }
+
+    QTemporaryDir root;
+};
+
+TEST_P(DesktopHandlerTest, StartsTheBrowserAsTheDesktopWould) {
+    const EntryShape& shape = GetParam();
+    testing_doubles::RecordingProgram recorder(root.filePath("bin/rec"));
+    QString exec = shape.exec;
+    exec.replace("%R", recorder.path()).replace("%B", root.filePath("bin"));
+    const QString messages = searchInChild(exec);
+    if (shape.expected.isEmpty()) {
+        EXPECT_EQ(messages, "Unable to open URL. Install browser first!\n");
+        QTest::qWait(200);
+        EXPECT_FALSE(recorder.hasRecorded());
+        return;
+    }
+    EXPECT_EQ(messages, "");
+    QStringList received = recorder.arguments();
+    ASSERT_FALSE(received.isEmpty()) << "the browser never started";
+    received.removeFirst();
+    EXPECT_EQ(received, shape.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EntryShapes, DesktopHandlerTest,
+    ::testing::Values(
+        EntryShape{"plain", "%R %u", {kAddress}},
+        EntryShape{"found_through_PATH", "rec %u", {kAddress}},
+        EntryShape{"list_code", "%R %U", {kAddress}}, EntryShape{"no_field_code", "%R", {kAddress}},
+        EntryShape{"options", "%R --new-window %u", {"--new-window", kAddress}},
+        EntryShape{"other_codes",
+                   "%R %i --class=%c --url=%u 100%%",
+                   {"--icon", "web", "--class=Browser", "--url=" + kAddress, "100%"}},
+        EntryShape{"snap_env_wrapper",
+                   "env BAMF_DESKTOP_FILE_HINT=/var/lib/snapd/desktop/applications/"
+                   "firefox_firefox.desktop %R %u",
+                   {kAddress}},
+        EntryShape{"env_reaches_the_browser",
+                   R"(env GREETING=hello sh -c '"$0" "$GREETING" "$1"' %R %u)",
+                   {"hello", kAddress}},
+        EntryShape{
+            "sh_c_wrapper", R"(sh -c 'exec "$0" --private "$@"' %R %u)", {"--private", kAddress}},
+        // flatpak is the recorder here: it must be given the run line exactly.
+        EntryShape{"flatpak_run",
+                   "%R run --branch=stable --arch=x86_64 --command=firefox "
+                   "--file-forwarding org.mozilla.firefox @@u %u @@",
+                   {"run", "--branch=stable", "--arch=x86_64", "--command=firefox",
+                    "--file-forwarding", "org.mozilla.firefox", "@@u", kAddress, "@@"}},
+        EntryShape{"missing_program", "%B/uninstalled %u", {}},
+        EntryShape{"env_of_a_missing_program", "env A=1 %B/uninstalled --new-window %u", {}}),
+    [](const auto& info) { return std::string(info.param.what); });
+
+#endif
