@@ -2,13 +2,15 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
+#include <QTimer>
+#include <algorithm>
 
 #include "about/frmAbout.h"
 #include "app/frmwarning.h"
-#include "browser/modWWW.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Services.h"
 #include "tools/frmPopup.h"
@@ -110,6 +112,10 @@ void frmTessorin::cmdView_Click() {
                                 MessageIcon::Exclamation, MessageButtons::Ok, kTitle);
         return;
     }
+    // Refused before the bulk-open question: no point asking about windows that cannot open.
+    if (!urlOpener().CanOpenAll(selectedAddresses())) {
+        return;
+    }
     if (SiteCount >= 2 && !confirmBulkOpen()) {
         return;
     }
@@ -151,10 +157,47 @@ void frmTessorin::LoadSiteUrls() {
         }
     }
     sPeekShotURL = iniFiles_.ReadWebsitesIni(section, QStringLiteral("PeekShot (Lugnet Popup)"));
+    if (!anySiteUrlLoaded()) {
+        // Said once the window is up, so the user sees what the message is about.
+        QTimer::singleShot(0, this, &frmTessorin::reportMissingSiteUrls);
+    }
+}
+
+// A missing, unreadable or empty Websites.ini leaves every address empty: the searches
+// would hand the bare query to the browser.
+bool frmTessorin::anySiteUrlLoaded() const {
+    return !sPeekShotURL.isEmpty() ||
+           std::any_of(siteUrlTable_.begin(), siteUrlTable_.end(),
+                       [](const SiteUrl& url) { return !url.prefix.isEmpty(); });
+}
+
+void frmTessorin::reportMissingSiteUrls() {
+    const QString file =
+        QDir::toNativeSeparators(services_.paths.map(QLatin1String(IniFiles::WebsitesIniPath)));
+    services_.messages.show(
+        this,
+        QStringLiteral("The site addresses could not be read from %1, so searches cannot open "
+                       "the sites. Reinstalling Tessorin restores the file.")
+            .arg(file),
+        MessageIcon::Exclamation, MessageButtons::Ok, kTitle);
+}
+
+modWWW::UrlOpener frmTessorin::urlOpener() {
+    return modWWW::UrlOpener(services_.registry, services_.programs, services_.messages, this);
+}
+
+QStringList frmTessorin::selectedAddresses() const {
+    QStringList addresses;
+    for (std::size_t i = 0; i < kSites.size(); ++i) {
+        if (ui_.siteBoxes[i]->isChecked()) {
+            addresses << composeAddress(siteUrlTable_[i], ui_.txtsearch->text());
+        }
+    }
+    return addresses;
 }
 
 void frmTessorin::OpenSelectedSites() {
-    modWWW::UrlOpener opener(services_.registry, services_.programs, services_.messages, this);
+    modWWW::UrlOpener opener = urlOpener();
     // Each box and the query are read at the site's own turn: opening a browser lets
     // events run, and a change made meanwhile applies to the sites not yet reached.
     for (std::size_t i = 0; i < kSites.size() && !ending_; ++i) {

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "app/SiteUrlTable.h"
+#include "browser/modWWW.h"
 #include "settings/IniFiles.h"
 #include "ui/frmTessorinUi.h"
 
@@ -45,7 +46,11 @@ class frmTessorin final : public QMainWindow {
     bool confirmBulkOpen();
     void CountCheckedSites();
     void LoadSiteUrls();
+    bool anySiteUrlLoaded() const;
+    void reportMissingSiteUrls();
     void OpenSelectedSites();
+    modWWW::UrlOpener urlOpener();
+    QStringList selectedAddresses() const;
     void showPeekShot();
     void Howto_Click();
     void Exit_Click();

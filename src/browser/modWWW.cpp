@@ -53,6 +53,12 @@ QString dataAsText(const RegValue& value) {
                                   static_cast<qsizetype>(end - bytes.begin()));
 }
 
+QString commandLineFor(const QString& browser, const QString& address) {
+    // Quoted as one argument: a query with blanks would otherwise reach the browser as
+    // several addresses.
+    return browser + u' ' + platform::quoteWindowsArgument(address);
+}
+
 // A registered command begins with the program's path in double quotes; the path is
 // everything up to and including the first quote after the opening character, so the
 // options and the address placeholder that follow it are left out.
@@ -107,16 +113,55 @@ void UrlOpener::OpenURL(const QString& address) {
         noBrowser();
         return;
     }
-    // Quoted as one argument: a query with blanks would otherwise reach the browser as
-    // several addresses, and a word such as "--incognito" in it as one of its options.
-    if (!programs_.start(browser + u' ' + platform::quoteWindowsArgument(address))) {
+    // The query may have changed since the search was checked: events run between sites.
+    if (const auto refusal = refusalOf(browser, address)) {
+        showRefusal(*refusal);
+        return;
+    }
+    if (!programs_.start(commandLineFor(browser, address))) {
         noBrowser();
         return;
     }
     QCoreApplication::processEvents();
-    if (mainWindow_) {
+    // Giving the focus back must not undo "Minimize while searching".
+    if (mainWindow_ && !mainWindow_->isMinimized()) {
         mainWindow_->activateWindow();
     }
+}
+
+bool UrlOpener::CanOpenAll(const QStringList& addresses) {
+    const QString browser = GetBrowserPath(registry_);
+    if (browser == QLatin1String(kInvalidBrowser)) {
+        return true;  // each site then says that there is no browser, as it always has
+    }
+    for (const QString& address : addresses) {
+        if (const auto refusal = refusalOf(browser, address)) {
+            showRefusal(*refusal);
+            return false;
+        }
+    }
+    return true;
+}
+
+std::optional<QString> UrlOpener::refusalOf(const QString& browser, const QString& address) const {
+    // Without its site's prefix (a missing or damaged Websites.ini) the address is the bare
+    // query, and "-P x" or "--new-instance" would reach the browser as one of its options.
+    if (address.startsWith(u'-')) {
+        return QStringLiteral(
+            "A search address begins with \"-\", so the web browser would take it as one of "
+            "its options instead of a page to open. Check the site addresses in Websites.ini.");
+    }
+    if (!programs_.canPass(commandLineFor(browser, address))) {
+        return QStringLiteral(
+            "The search query is too long to hand to the web browser. Please shorten it and "
+            "search again.");
+    }
+    return std::nullopt;
+}
+
+void UrlOpener::showRefusal(const QString& text) {
+    messages_.show(mainWindow_, text, platform::MessageIcon::Exclamation,
+                   platform::MessageButtons::Ok, QStringLiteral("Tessorin"));
 }
 
 }  // namespace modWWW

@@ -2,8 +2,10 @@
 
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -47,7 +49,15 @@ class UrlOpener {
     // events are handled once afterwards, so the user may act between two addresses.
     void OpenURL(const QString& address);
 
+    // Checks the addresses of a whole search before its first browser starts: when one of
+    // them cannot be opened, says why once and returns false, so nothing is started.
+    bool CanOpenAll(const QStringList& addresses);
+
   private:
+    // Why the browser could not be given the address, or nothing when it can.
+    std::optional<QString> refusalOf(const QString& browser, const QString& address) const;
+    void showRefusal(const QString& text);
+
     const platform::Registry& registry_;
     platform::ProgramStarter& programs_;
     platform::MessageBoxes& messages_;

@@ -23,6 +23,12 @@ QMessageBox::Icon toQtIcon(MessageIcon icon) {
 MessageAnswer QtMessageBoxes::show(QWidget* parent, const QString& text, MessageIcon icon,
                                    MessageButtons buttons, const QString& title) {
     const bool yesNo = buttons == MessageButtons::YesNo;
+    // A box that belongs to a minimised window is minimised with it by most window
+    // managers, out of sight while it blocks the program (a search with "Minimize while
+    // searching" ticked): it stands on its own instead, and is still modal.
+    if (parent != nullptr && parent->window()->isMinimized()) {
+        parent = nullptr;
+    }
     QMessageBox box(toQtIcon(icon), title, text,
                     yesNo ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::Ok, parent);
     const int answer = box.exec();

@@ -14,12 +14,17 @@ class ProgramStarter {
     // NUL anywhere in the line (no argument can carry one), or anything else the host
     // refuses.
     virtual bool start(const QString& commandLine) = 0;
+    // False when the host could not hand the line to a program whole: an argument or the
+    // whole line too long for it. Asked before a search starts anything, so a query that
+    // cannot be passed on is refused once rather than failing at every site.
+    virtual bool canPass(const QString& commandLine) const = 0;
 };
 
 // The host's own implementation (CreateProcess on Windows, QProcess elsewhere).
 class HostProgramStarter final : public ProgramStarter {
   public:
     bool start(const QString& commandLine) override;
+    bool canPass(const QString& commandLine) const override;
 };
 
 }  // namespace platform

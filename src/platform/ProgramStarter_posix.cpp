@@ -1,9 +1,50 @@
+#include <unistd.h>
+
 #include <QProcess>
+#include <cstring>
 
 #include "platform/ProgramStarter.h"
 #include "platform/WindowsCommandLine.h"
 
+extern char** environ;
+
 namespace platform {
+
+namespace {
+
+// Room kept free of the system's limit for what the browser's own launch line adds.
+constexpr long kLaunchRoom = 8192;
+
+long environmentSize() {
+    long size = 0;
+    for (char** variable = environ; *variable != nullptr; ++variable) {
+        size += static_cast<long>(std::strlen(*variable)) + 1 + static_cast<long>(sizeof(char*));
+    }
+    return size;
+}
+
+// Linux takes no single argument of 32 pages or more (MAX_ARG_STRLEN, its NUL included).
+long longestArgument() {
+#ifdef __linux__
+    return 32 * sysconf(_SC_PAGESIZE) - 1;
+#else
+    return sysconf(_SC_ARG_MAX);
+#endif
+}
+
+}  // namespace
+
+bool HostProgramStarter::canPass(const QString& commandLine) const {
+    long room = sysconf(_SC_ARG_MAX) - environmentSize() - kLaunchRoom;
+    for (const QString& argument : splitWindowsCommandLine(commandLine)) {
+        const long size = static_cast<long>(argument.toLocal8Bit().size());
+        if (size > longestArgument() - kLaunchRoom) {
+            return false;
+        }
+        room -= size + 1 + static_cast<long>(sizeof(char*));
+    }
+    return room > 0;
+}
 
 // The line is split here, as a Windows program would split it, and the parts go to the
 // new process as they are: no shell ever sees them, so nothing in an address is run.

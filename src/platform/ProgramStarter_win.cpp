@@ -21,7 +21,14 @@ struct ProcessHandles {
     }
 };
 
+// CreateProcessW takes a command line of at most 32,767 characters, its NUL included.
+constexpr qsizetype kLongestCommandLine = 32766;
+
 }  // namespace
+
+bool HostProgramStarter::canPass(const QString& commandLine) const {
+    return commandLine.size() <= kLongestCommandLine;
+}
 
 bool HostProgramStarter::start(const QString& commandLine) {
     // CreateProcessW reads the line up to its first NUL: the program would get a

@@ -27,10 +27,8 @@ const QString kPrefix = QStringLiteral("https://lego/?q=");
 class QueryToBrowserTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        QFile websites(doubles_.installFile(QStringLiteral("Websites.ini")));
-        ASSERT_TRUE(websites.open(QIODevice::WriteOnly));
-        websites.write("[Tessorin]\r\nLEGO=" + kPrefix.toLatin1() + "\r\n");
-        websites.close();
+        writeWebsites("[Tessorin]\r\nLEGO=" + kPrefix.toLatin1() +
+                      "\r\nLugnet=" + kPrefix.toLatin1() + "\r\n");
         doubles_.registry.setBrowserCommand(
             (platform::quoteWindowsArgumentAlways(recorder_.path()) + R"( --new-window "%1")")
                 .toStdString());
@@ -48,11 +46,16 @@ class QueryToBrowserTest : public ::testing::Test {
     // What the browser was given after its own path.
     QStringList recordedArguments() const { return recorder_.arguments().mid(1); }
 
-    void expectRefusedWithMessage() {
-        ASSERT_EQ(doubles_.messages.shown.size(), 1u);
-        EXPECT_EQ(doubles_.messages.shown[0].text,
-                  QStringLiteral("Unable to open URL. Install browser first!"));
+    void expectRefusedWithMessage(const QString& text) {
+        ASSERT_EQ(doubles_.messages.shown.size(), 1u) << "one message for the whole search";
+        EXPECT_EQ(doubles_.messages.shown[0].text, text);
         EXPECT_FALSE(recorder_.hasRecorded()) << "no browser was started";
+    }
+
+    void writeWebsites(const QByteArray& bytes) {
+        QFile websites(doubles_.installFile(QStringLiteral("Websites.ini")));
+        ASSERT_TRUE(websites.open(QIODevice::WriteOnly));
+        websites.write(bytes);
     }
 
     testing_doubles::TestServices doubles_;
@@ -79,12 +82,37 @@ TEST_F(QueryToBrowserTest, EveryCharacterButNulReachesTheBrowserUnchanged) {
 
 TEST_F(QueryToBrowserTest, AQueryWithANulIsRefusedNotCutShort) {
     search(QStringLiteral("7140") + QChar(u'\0') + QStringLiteral("--incognito"));
-    expectRefusedWithMessage();
+    expectRefusedWithMessage(QStringLiteral("Unable to open URL. Install browser first!"));
 }
 
-TEST_F(QueryToBrowserTest, AMegabyteQueryIsRefusedNotCutShort) {
-    search(QString(1 << 20, u'7'));
-    expectRefusedWithMessage();
+// Linux takes one argument of up to 128 KiB: a long query below that arrives whole, and
+// one above is refused once for the whole search, before the bulk-open question.
+TEST_F(QueryToBrowserTest, AQueryTooLongToPassOnIsRefusedOnceAndStartsNothing) {
+    const QString longButFine(100'000, u'7');
+    search(longButFine);
+    EXPECT_EQ(recordedArguments(), QStringList({kPrefix + longButFine}));
+
+    QFile::remove(recorder_.path() + QStringLiteral(".arguments"));
+    window_->findChild<QCheckBox*>(QStringLiteral("chklugnet"))->setChecked(true);
+    search(QString(140'000, u'7'));
+    expectRefusedWithMessage(QStringLiteral(
+        "The search query is too long to hand to the web browser. Please shorten it and "
+        "search again."));
+}
+
+// Without Websites.ini the address is the bare query, which must never become an option.
+TEST_F(QueryToBrowserTest, AnAddressThatWouldBeAnOptionIsRefused) {
+    window_.reset();
+    QFile::remove(doubles_.installFile(QStringLiteral("Websites.ini")));
+    window_ = std::make_unique<frmTessorin>(services_);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(doubles_.messages.shown.size(), 1u) << "start-up says the file is missing";
+    doubles_.messages.shown.clear();
+    window_->findChild<QCheckBox*>(QStringLiteral("chklego"))->setChecked(true);
+    search(QStringLiteral("--new-instance"));
+    expectRefusedWithMessage(QStringLiteral(
+        "A search address begins with \"-\", so the web browser would take it as one of its "
+        "options instead of a page to open. Check the site addresses in Websites.ini."));
 }
 
 }  // namespace

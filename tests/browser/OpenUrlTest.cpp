@@ -78,3 +78,17 @@ TEST_F(OpenUrlTest, HandlesPendingEventsThenGivesTheFocusBack) {
     EXPECT_TRUE(pendingRan);
     EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &mainWindow; }));
 }
+
+// "Minimize while searching": the focus comes back only to a window that is not minimised.
+TEST_F(OpenUrlTest, AMinimisedMainWindowStaysMinimised) {
+    registry.setBrowserCommand(R"("/usr/bin/b" "%1")");
+    mainWindow.showMinimized();
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &other; }));
+    opener.OpenURL("a");
+    QTest::qWait(50);
+    EXPECT_TRUE(mainWindow.isMinimized());
+    EXPECT_EQ(QApplication::activeWindow(), &other);
+}

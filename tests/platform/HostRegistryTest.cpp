@@ -55,7 +55,8 @@ TEST(HostRegistryChild, ReportsTheBrowserCommand) {
         const QString defaults = qEnvironmentVariable("XDG_CONFIG_HOME") + "/mimeapps.list";
         ASSERT_TRUE(QFile::remove(defaults) &&
                     QFile::rename(qEnvironmentVariable(kChildNextDefaults), defaults));
-        QTest::qWaitFor([&] { return readBrowserCommand(*registry) != readings.first(); }, 10000);
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] { return readBrowserCommand(*registry) != readings.first(); }, 10000));
         readings << readBrowserCommand(*registry);
     }
     writeFile(qEnvironmentVariable(kChildReport), readings.join('\n').toUtf8());
@@ -90,8 +91,8 @@ class HostRegistryTest : public ::testing::Test {
     QStringList readInChild(const QByteArray& nextDefaults = {}) {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.remove("XDG_CURRENT_DESKTOP");
-        for (const QString& name : {"CONFIG_HOME", "CONFIG_DIRS", "DATA_HOME", "DATA_DIRS"}) {
-            environment.insert("XDG_" + name, root.filePath(name));
+        for (const char* name : {"CONFIG_HOME", "CONFIG_DIRS", "DATA_HOME", "DATA_DIRS"}) {
+            environment.insert(QStringLiteral("XDG_") + name, root.filePath(name));
         }
         environment.insert("PATH", root.filePath("bin") + ":" + environment.value("PATH"));
         environment.insert(kChildReport, root.filePath("report"));

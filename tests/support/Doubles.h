@@ -36,10 +36,14 @@ class FakeMessageBoxes final : public platform::MessageBoxes {
     std::function<void()> whileShown;
 };
 
-// Records every command line it is asked to start; starts nothing.
+// Records every command line it is asked to start; starts nothing. What fits on a
+// command line is the host's own rule.
 class RecordingProgramStarter final : public platform::ProgramStarter {
   public:
     bool start(const QString& commandLine) override;
+    bool canPass(const QString& commandLine) const override { return host.canPass(commandLine); }
+
+    platform::HostProgramStarter host;
 
     QStringList commandLines;
     bool succeed = true;
