@@ -8,12 +8,14 @@
 
 namespace {
 
+// The keyboard's shift state is Shift, Ctrl and Alt; the Meta (Windows, Super) key is no
+// part of it.
 constexpr Qt::KeyboardModifiers kShiftState =
-    Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+    Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier;
 
-// Which of Shift, Ctrl, Alt and Meta are down once this key is. Platforms differ on
-// whether the press of a modifier key already carries its own modifier (X11 does not,
-// Windows does), so the key itself is added here.
+// Which of Shift, Ctrl and Alt are down once this key is. Platforms differ on whether
+// the press of a modifier key already carries its own modifier (X11 does not, Windows
+// does), so the key itself is added here.
 Qt::KeyboardModifiers heldWith(const QKeyEvent& event) {
     Qt::KeyboardModifiers held = event.modifiers() & kShiftState;
     switch (event.key()) {
@@ -24,10 +26,6 @@ Qt::KeyboardModifiers heldWith(const QKeyEvent& event) {
         case Qt::Key_Alt:
         case Qt::Key_AltGr:
             return held | Qt::AltModifier;
-        case Qt::Key_Meta:
-        case Qt::Key_Super_L:
-        case Qt::Key_Super_R:
-            return held | Qt::MetaModifier;
         default:
             return held;
     }
@@ -46,9 +44,11 @@ void AboutPicture::paintEvent(QPaintEvent*) {
 }
 
 void AboutPicture::keyPressEvent(QKeyEvent* event) {
-    // Every press decides afresh, so adding Alt (or Meta) to a held Shift+Ctrl disarms:
-    // the egg wants exactly those two. Auto-repeat of held keys re-arms.
-    bCtrlShiftHeld = heldWith(*event) == (Qt::ShiftModifier | Qt::ControlModifier);
+    // A press with exactly Shift and Ctrl held arms; a press in any other state leaves
+    // things as they were, and only a key going up disarms. Auto-repeat of held keys re-arms.
+    if (heldWith(*event) == (Qt::ShiftModifier | Qt::ControlModifier)) {
+        bCtrlShiftHeld = true;
+    }
     event->accept();
 }
 

@@ -3,9 +3,9 @@
 #include <QWidget>
 #include <functional>
 
-// The About box's picture of the program icon. It arms its Easter egg while exactly
-// Shift and Ctrl are held during a key press on it; a double-click while armed hands
-// over to onEgg, after which it is disarmed again.
+// The About box's picture of the program icon. A key press on it with exactly Shift and
+// Ctrl held arms its Easter egg, and any key going up disarms it; a double-click while
+// armed hands over to onEgg, after which it is disarmed again.
 class AboutPicture final : public QWidget {
   public:
     explicit AboutPicture(QWidget* parent);

@@ -79,11 +79,17 @@ void frmwarning::answer(const char* code) {
     hide();  // ends the modal display; the caller reads the answer
 }
 
+// Neither button is the default or the cancel button: Enter presses only a focused
+// button, and Esc does nothing, so a "do not show" tick made a moment earlier is never
+// thrown away by a stray key. The title bar's close box still discards the dialog.
 void frmwarning::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         if (auto* button = qobject_cast<QPushButton*>(focusWidget())) {
             button->click();
         }
+        return;
+    }
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
         return;
     }
     QDialog::keyPressEvent(event);

@@ -34,6 +34,11 @@ bool SelectAllLineEdit::isWindowShortcut(const QKeySequence& pressed) const {
 
 void SelectAllLineEdit::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
+    // Closing the box's own context menu, or coming back to the window, returns the focus
+    // without the user choosing the box again: the selection they made stays.
+    if (event->reason() == Qt::PopupFocusReason || event->reason() == Qt::ActiveWindowFocusReason) {
+        return;
+    }
     selectAll();
     // The press that brought the focus goes on to place the cursor and drop the
     // selection; select again once the click is over, unless it dragged a selection.

@@ -73,6 +73,8 @@ void frmTessorinUi::createControls(QWidget& client) {
         place(new SelectAllLineEdit(&client), "txtsearch", twips::rect(120, 2550, 2925, 285));
     cmdView = place(new QPushButton(QStringLiteral("&Search"), &client), "cmdView",
                     twips::rect(3150, 2520, 1000, 340));
+    // Drawn as the default button: Enter anywhere in the window runs Search.
+    cmdView->setDefault(true);
     chkpic = place(new QCheckBox(QStringLiteral("PeekShot (Lugnet Popup)"), Frame1), "chkpic",
                    twips::rect(120, 1800, 2655, 240));
     chkmin = place(new QCheckBox(QStringLiteral("&Minimize while searching"), &client), "chkmin",

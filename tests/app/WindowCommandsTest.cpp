@@ -1,8 +1,11 @@
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QGroupBox>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStyleHints>
 #include <algorithm>
 
 #include "about/frmAbout.h"
@@ -79,12 +82,17 @@ TEST_F(MainWindowTest, MenuShortcutsWinOverTheQueryBoxEditingKeys) {
     })) << "Ctrl+A opens the About box";
 }
 
+// Search is the default button, and Enter runs it once from wherever the focus is.
 TEST_F(MainWindowTest, EnterFromACheckBoxRunsSearch) {
+    EXPECT_TRUE(window().ui().cmdView->isDefault());
     typeQuery(QStringLiteral("7140"));
     click(box("chkbricklinkcat"));
     QTest::keyClick(box("chkbricklinkcat"), Qt::Key_Return);
     EXPECT_EQ(openedAddresses().size(), 1);
     EXPECT_TRUE(box("chkbricklinkcat")->isChecked());
+    window().ui().cmdView->setFocus();
+    QTest::keyClick(window().ui().cmdView, Qt::Key_Return);
+    EXPECT_EQ(openedAddresses().size(), 2) << "once, not once for the shortcut and once more";
 }
 
 TEST_F(MainWindowTest, FocusIntoTheQueryBoxSelectsItsText) {
@@ -94,6 +102,50 @@ TEST_F(MainWindowTest, FocusIntoTheQueryBoxSelectsItsText) {
     EXPECT_EQ(query()->selectedText(), QStringLiteral("old query"));
     QTest::keyClicks(query(), QStringLiteral("new"));
     EXPECT_EQ(query()->text(), QStringLiteral("new"));
+}
+
+// Copy from the box's own menu copies what the user selected, and Paste replaces only
+// that; the menu names no key that this window gives to a menu command.
+TEST_F(MainWindowTest, TheQueryBoxContextMenuKeepsTheSelectionAndPromisesNoMenuKeys) {
+    QGuiApplication::styleHints()->setShowShortcutsInContextMenus(true);  // as desktops do
+    typeQuery(QStringLiteral("10179 falcon"));
+    query()->setSelection(6, 6);
+    const auto openMenu = [this] {
+        QContextMenuEvent press(QContextMenuEvent::Keyboard, QPoint(5, 5),
+                                query()->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(query(), &press);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        EXPECT_NE(menu, nullptr);
+        return menu;
+    };
+    const auto choose = [](QMenu* menu, const char* caption) {
+        for (QAction* action : menu->actions()) {
+            if (action->text().remove(u'&').startsWith(QLatin1String(caption))) {
+                action->trigger();
+            }
+        }
+        menu->close();
+        QCoreApplication::processEvents();
+    };
+
+    QMenu* menu = openMenu();
+    ASSERT_NE(menu, nullptr);
+    QStringList shortcuts;
+    for (const QAction* action : menu->actions()) {
+        shortcuts << action->text().section(u'\t', 1);
+    }
+    for (const char* key : {"Ctrl+X", "Ctrl+C", "Ctrl+A"}) {
+        EXPECT_FALSE(shortcuts.contains(QLatin1String(key))) << key;
+    }
+    EXPECT_TRUE(shortcuts.contains(QStringLiteral("Ctrl+V"))) << "Paste keeps its own key";
+    choose(menu, "Copy");
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("falcon"));
+    EXPECT_EQ(query()->selectedText(), QStringLiteral("falcon")) << "still only the word";
+
+    QGuiApplication::clipboard()->setText(QStringLiteral("hawk"));
+    query()->setSelection(6, 6);
+    choose(openMenu(), "Paste");
+    EXPECT_EQ(query()->text(), QStringLiteral("10179 hawk"));
 }
 
 TEST_F(MainWindowTest, TabRunsDownTheColumnsAndPassesMisbiBy) {

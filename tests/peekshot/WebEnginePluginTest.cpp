@@ -94,8 +94,9 @@ TEST_F(RealWebView, TheEngineIsLoadedOnlyWhenThePluginIs) {
     EXPECT_TRUE(webEngineMapped());
 }
 
+// Blanks at either end of the query are part of the address the engine is sent.
 TEST_F(RealWebView, ShowsTheSetPageForTheQueryAsTyped) {
-    const QString query = QStringLiteral("6399 Airport  Shuttle");
+    const QString query = QStringLiteral(" 6399 Airport  Shuttle  ");
     popup = frmPopup::create(services, prefix(), query);
     ASSERT_NE(popup, nullptr) << (fakes.messages.shown.empty()
                                       ? std::string()

@@ -7,10 +7,9 @@ namespace platform::webengine {
 WebEngineBrowser::WebEngineBrowser(QWidget* parent) : QWebEngineView(parent) {}
 
 void WebEngineBrowser::navigate(const QString& address) {
-    // Addresses come as the user would type them into a browser: maybe without a scheme,
-    // maybe with blanks. Reading them the way a browser's address bar does keeps such
-    // addresses working.
-    setUrl(QUrl::fromUserInput(address));
+    // Sent as it is, like the address a web browser control is told to navigate to: no
+    // blanks trimmed off the query, no scheme guessed, no path read as a local file.
+    setUrl(QUrl(address));
 }
 
 }  // namespace platform::webengine
