@@ -16,9 +16,11 @@ class SelectAllLineEdit final : public QLineEdit {
     bool event(QEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
     bool isWindowShortcut(const QKeySequence& pressed) const;
 
     bool selectAllAfterClick_ = false;
+    bool shownSinceFocus_ = false;
 };

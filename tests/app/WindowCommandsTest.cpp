@@ -146,6 +146,17 @@ TEST_F(MainWindowTest, TheQueryBoxContextMenuKeepsTheSelectionAndPromisesNoMenuK
     query()->setSelection(6, 6);
     choose(openMenu(), "Paste");
     EXPECT_EQ(query()->text(), QStringLiteral("10179 hawk"));
+
+    // Coming back from another window is no new choice of the box either.
+    query()->setSelection(0, 5);
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    window().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
+    EXPECT_TRUE(query()->hasFocus());
+    EXPECT_EQ(query()->selectedText(), QStringLiteral("10179"));
 }
 
 TEST_F(MainWindowTest, TabRunsDownTheColumnsAndPassesMisbiBy) {
