@@ -4,7 +4,7 @@ JOBS ?= $(shell nproc)
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 
 DEBIAN_PACKAGES := cmake g++ make pkg-config clang-format clang libclang-rt-14-dev \
-	qt6-base-dev qt6-base-dev-tools qt6-base-private-dev qt6-webengine-dev libglib2.0-dev \
+	qt6-base-dev qt6-base-dev-tools qt6-base-private-dev qt6-webengine-dev libglib2.0-dev libxcb1-dev \
 	libgtest-dev libgmock-dev libbenchmark-dev \
 	fonts-liberation2 xvfb xauth xdotool imagemagick \
 	desktop-file-utils appstream librsvg2-bin dpkg-dev file lintian

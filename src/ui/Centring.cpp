@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include "platform/FrameExtents.h"
 #include "ui/Twips.h"
 
 int centredOffset(float screenTwips, float windowTwips) {
@@ -14,13 +15,27 @@ int centredOffset(float screenTwips, float windowTwips) {
     return difference / 2;
 }
 
+namespace {
+
+// The window with its frame. Before the first show the frame is not there yet, so the
+// window system is asked what it will be; where it cannot tell, the window alone.
+QSize outerSize(QWidget& window) {
+    if (window.isVisible()) {
+        return window.frameGeometry().size();
+    }
+    const std::optional<QMargins> frame = platform::frameBeforeShow(window);
+    return frame ? window.size().grownBy(*frame) : window.size();
+}
+
+}  // namespace
+
 void centreOnScreen(QWidget& window) {
     const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
     if (!screen) {
         return;
     }
     const QSize screenSize = screen->geometry().size();
-    const QSize outer = window.frameGeometry().size();
+    const QSize outer = outerSize(window);
     const int left =
         centredOffset(twips::fromPixels(screenSize.width()), twips::fromPixels(outer.width()));
     const int top =
