@@ -1,7 +1,7 @@
 #!/bin/sh
-# Prints every performance figure in one run: start-up against a bare Qt window, Search
-# against an xdg-open loop, and the settings profiles. Each runs on an X server of its
-# own (a display number Xvfb picks itself), never the user's desktop.
+# Prints every performance figure in one run: start-up against a plain window with the same
+# widgets, Search against an xdg-open loop, and the settings profiles. Each runs on an X
+# server of its own (a display number Xvfb picks itself), never the user's desktop.
 # Usage: bench/run.sh BUILD_DIR [RUNS]
 set -eu
 build=$(cd "$1" && pwd)
@@ -23,8 +23,9 @@ unset QT_QPA_PLATFORM QT_QPA_PLATFORMTHEME XDG_CURRENT_DESKTOP DESKTOP_SESSION \
 echo "Machine: $(nproc) cores, $(lscpu | sed -n 's/^Model name: *//p'); load before:" \
      "$(cut -d' ' -f1-3 /proc/loadavg)"
 "$build/bench/bench_startup" "$runs" "$build/bench/bench_recorder" \
-    "bare Qt window" "$build/bench/bare_window" \
+    "same widgets, no logic" "$build/bench/widgets_window" \
     "Tessorin" "$build/bin/tessorin" \
+    "(bare Qt window)" "$build/bench/bare_window" \
     "(bare + menu bar + text)" "$build/bench/bare_window_text"
 "$build/bench/bench_search" "$runs" "$build/bin/tessorin" "$build/bench/bench_recorder"
 kill -0 $xvfb || echo "Xvfb ended during the search figures" >&2

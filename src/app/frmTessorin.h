@@ -3,12 +3,12 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
-#include <functional>
 #include <memory>
 
 #include "app/SiteUrlTable.h"
 #include "browser/modWWW.h"
 #include "settings/IniFiles.h"
+#include "settings/SettingsProfile.h"
 #include "ui/frmTessorinUi.h"
 
 class frmAbout;
@@ -65,9 +65,7 @@ class frmTessorin final : public QMainWindow {
     void Checkall_Click();
     void Uncheckall_Click();
     void setAllSites(bool checked);
-    using ProfileReader = QString (IniFiles::*)(const QString&, const QString&) const;
-    void applyProfile(ProfileReader read);
-    std::function<QCheckBox*()> dontShowBox();
+    settings::ProfileBindings profileBindings();
     void LoadCustomSettings();
     void LoadDefaultSettings();
     void SaveCustomSettings();

@@ -1,0 +1,27 @@
+#include "settings/SettingsProfile.h"
+
+namespace settings {
+
+namespace {
+
+const QString kSection = QStringLiteral("Tessorin");
+const QString kTrue = QStringLiteral("True");
+const QString kFalse = QStringLiteral("False");
+
+}  // namespace
+
+void applyProfile(const IniFiles& files, ProfileReader read, const ProfileBindings& bindings) {
+    for (const ProfileBinding& binding : bindings) {
+        binding.set((files.*read)(kSection, binding.loadKey) == kTrue);
+    }
+}
+
+bool saveProfile(const IniFiles& files, const ProfileBindings& bindings) {
+    IniFiles::Entries entries;
+    for (const ProfileBinding& binding : bindings) {
+        entries.append({binding.saveKey, binding.get() ? kTrue : kFalse});
+    }
+    return files.WriteSettingsIniEntries(kSection, entries);
+}
+
+}  // namespace settings

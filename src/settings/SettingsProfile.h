@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <vector>
+
+#include "settings/IniFiles.h"
+
+// A settings profile: "True"/"False" entries copied between the program's choices and an
+// INI file. The profile knows nothing of windows: it walks the bindings it is handed, in
+// their order, for every load and save, and a first save writes them in that order.
+namespace settings {
+
+struct ProfileBinding {
+    QString saveKey;
+    QString loadKey;  // the same entry; keys match without regard to letter case
+    std::function<bool()> get;
+    std::function<void(bool)> set;
+};
+
+using ProfileBindings = std::vector<ProfileBinding>;
+
+// Which of the files a profile is read from: IniFiles::ReadSettingsIni or ReadDefaultIni.
+using ProfileReader = QString (IniFiles::*)(const QString&, const QString&) const;
+
+// Sets each binding in turn from its entry: only the exact text "True" ticks; anything
+// else, or no entry at all, unticks.
+void applyProfile(const IniFiles& files, ProfileReader read, const ProfileBindings& bindings);
+
+// Writes every binding to Settings.ini with one replacement of the file: a single flush to
+// disk rather than one per entry, and never half a profile. False when it was not saved.
+bool saveProfile(const IniFiles& files, const ProfileBindings& bindings);
+
+}  // namespace settings
