@@ -11,10 +11,10 @@ struct HostPaths {
     QString userConfigDir;   // holds Settings.ini
     QString userDataDir;     // holds the SetSweep page
     QString helperDir;       // holds the small programs the program starts itself
+    QString pageViewer;      // the program that shows the SetSweep page; empty: the
+                             // browser registered for web addresses
 
-    // The paths for this machine: on Windows the fixed folders unchanged; elsewhere
-    // <prefix>/share/tessorin (prefix = the folder above the executable's), and the
-    // per-user XDG config and data folders, and <prefix>/lib/tessorin for helpers.
+    // The paths for this machine (HostPaths_posix.cpp, HostPaths_win.cpp).
     static HostPaths forThisHost();
 
     // Maps one of the program's fixed Windows paths ("C:\Program Files\Tessorin\Settings.ini",

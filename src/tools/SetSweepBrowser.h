@@ -4,7 +4,8 @@
 
 namespace platform {
 class Registry;
-}
+struct HostPaths;
+}  // namespace platform
 
 namespace setsweep {
 
@@ -12,8 +13,9 @@ namespace setsweep {
 inline constexpr char kPagePath[] = R"(C:\script.html)";
 
 // The command line that opens the page at hostPagePath in a browser, or an empty text
-// when this machine has no browser to offer. On Windows that is Internet Explorer at
-// its fixed place; elsewhere the browser registered for web addresses.
-QString browserCommandLine(const platform::Registry& registry, const QString& hostPagePath);
+// when this machine has no browser to offer: the host's page viewer where it has one
+// (Internet Explorer on Windows), otherwise the browser registered for web addresses.
+QString browserCommandLine(const platform::Registry& registry, const platform::HostPaths& paths,
+                           const QString& hostPagePath);
 
 }  // namespace setsweep

@@ -145,7 +145,7 @@ void frmsetsweep::Command1_Click() {
 }
 
 void frmsetsweep::startBrowser(const QString& page) {
-    const QString commandLine = setsweep::browserCommandLine(services_.registry, page);
+    const QString commandLine = setsweep::browserCommandLine(services_.registry, services_.paths, page);
     if (commandLine.isEmpty()) {
         complain(
             QStringLiteral("No web browser is registered for web addresses, so the "

@@ -95,7 +95,8 @@ TestServices::TestServices()
                platform::HostPaths{root.filePath(QStringLiteral("install")),
                                    root.filePath(QStringLiteral("config")),
                                    root.filePath(QStringLiteral("data")),
-                                   root.filePath(QStringLiteral("helpers"))},
+                                   root.filePath(QStringLiteral("helpers")),
+                                   {}},
                [this] { ++endProgramCalls; }} {
     QDir(root.path()).mkpath(QStringLiteral("install"));
     registry.setBrowserCommand(R"("/usr/bin/test-browser" --new-window "%1")");

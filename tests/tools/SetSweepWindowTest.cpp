@@ -53,6 +53,16 @@ TEST_F(SetSweepTest, ViewPicsStartsTheRegisteredBrowserOnThePage) {
     EXPECT_TRUE(doubles.messages.shown.empty());
 }
 
+// Where the host has a program of its own for the page (Internet Explorer on Windows),
+// that program shows it, whatever browser is registered.
+TEST_F(SetSweepTest, TheHostsPageViewerComesBeforeTheRegisteredBrowser) {
+    doubles.services.paths.pageViewer = QStringLiteral(R"(C:\Program Files\IE\iExplore.exe)");
+    open();
+    viewPicsWith(QStringLiteral("10"), QStringLiteral("5"));
+    EXPECT_EQ(doubles.programs.commandLines,
+              QStringList{QStringLiteral(R"("C:\Program Files\IE\iExplore.exe" )") + pagePath()});
+}
+
 TEST_F(SetSweepTest, APagePathWithBlanksIsHandedOverAsOneArgument) {
     doubles.services.paths.userDataDir = doubles.root.filePath(QStringLiteral("my data"));
     open();
