@@ -1,5 +1,6 @@
 # Everything a fresh Debian 12 machine needs, then the build, then the program or the tests.
-BUILD ?= build
+# The default preset's folder (CMakePresets.json).
+BUILD := build
 JOBS ?= $(shell nproc)
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 
@@ -13,6 +14,9 @@ DEBIAN_PACKAGES := cmake g++ make pkg-config clang-format clang libclang-rt-14-d
 
 all: build
 
+# The package check runs once, and again whenever this file (and so the list) changes.
+DEPS_STAMP := $(BUILD)/.debian-packages
+
 deps:
 	@missing=$$(for p in $(DEBIAN_PACKAGES); do \
 		dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || echo $$p; \
@@ -23,67 +27,60 @@ deps:
 		DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -q $$missing; \
 	fi
 
-configure: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+$(DEPS_STAMP): Makefile
+	@$(MAKE) --no-print-directory deps
+	@mkdir -p $(@D) && touch $@
+
+# The configurations are CMake presets (CMakePresets.json); these targets only name them.
+configure: $(DEPS_STAMP)
+	cmake --preset default
 
 build: configure
-	cmake --build $(BUILD) -j $(JOBS)
+	cmake --build --preset default -j $(JOBS)
 
 run: build
 	./$(BUILD)/bin/tessorin
 
 test: build
-	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+	ctest --preset default -j $(JOBS)
 	$(MAKE) --no-print-directory test-sanitized fuzz
 
 # The whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer, in a build
 # tree of its own; any report ends the test program that made it, so its test fails. The
 # tests that load Qt WebEngine turn off only its new/delete size check (tests/CMakeLists.txt),
 # and leaks inside system libraries are listed in tests/sanitizers/lsan.supp.
-ASAN_BUILD ?= build-asan
-SANITIZE := -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all
-SANITIZER_ENV := ASAN_OPTIONS=detect_leaks=1 \
-	UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
-	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizers/lsan.supp:print_suppressions=0
-
-test-sanitized: deps
-	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS="-O1 $(SANITIZE)" \
-		-DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE)" -DCMAKE_SHARED_LINKER_FLAGS="$(SANITIZE)" \
-		-DCMAKE_MODULE_LINKER_FLAGS="$(SANITIZE)"
-	cmake --build $(ASAN_BUILD) -j $(JOBS)
-	$(SANITIZER_ENV) ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
+test-sanitized: $(DEPS_STAMP)
+	cmake --preset sanitizers
+	cmake --build --preset sanitizers -j $(JOBS)
+	ctest --preset sanitizers -j $(JOBS)
 
 # The INI module under libFuzzer for FUZZ_SECONDS, from the seeds in tests/fuzz/corpus;
-# a crash or a broken promise fails the run and leaves the input in $(FUZZ_BUILD)/tests/fuzz.
-FUZZ_BUILD ?= build-fuzz
+# a crash or a broken promise fails the run and leaves the input in build-fuzz/tests/fuzz.
 FUZZ_SECONDS ?= 60
 
-fuzz: deps
-	cmake -S . -B $(FUZZ_BUILD) -DTESSORIN_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ \
-		-DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESSORIN_FUZZ_SECONDS=$(FUZZ_SECONDS)
-	cmake --build $(FUZZ_BUILD) -j $(JOBS)
-	ctest --test-dir $(FUZZ_BUILD) --output-on-failure
+fuzz: $(DEPS_STAMP)
+	cmake --preset fuzz -DTESSORIN_FUZZ_SECONDS=$(FUZZ_SECONDS)
+	cmake --build --preset fuzz -j $(JOBS)
+	ctest --preset fuzz
 
-# The Debian package, in $(BUILD).
+# The Debian packages, in $(BUILD).
 package: build
 	cd $(BUILD) && cpack --config CPackConfig.cmake
 
 # Performance figures, printed side by side in one run (bench/run.sh): start-up against a
 # bare Qt window, Search against an xdg-open loop, settings profiles. Never part of `test`.
-BENCH_BUILD ?= build-bench
 BENCH_RUNS ?= 15
 BENCH_PACKAGES := libxcb1-dev libxcb-xtest0-dev xdg-utils
 
-bench: deps
+bench: $(DEPS_STAMP)
 	@$(MAKE) --no-print-directory deps DEBIAN_PACKAGES="$(BENCH_PACKAGES)"
-	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DTESSORIN_BUILD_BENCH=ON \
-		-DTESSORIN_BUILD_TESTS=OFF
-	cmake --build $(BENCH_BUILD) -j $(JOBS)
-	bench/run.sh $(BENCH_BUILD) $(BENCH_RUNS)
+	cmake --preset bench
+	cmake --build --preset bench -j $(JOBS)
+	bench/run.sh build-bench $(BENCH_RUNS)
 
 # The README's pictures, in docs/screenshots, from the program just built.
 screenshots: build
 	tools/screenshots.sh $(BUILD)/bin/tessorin docs/screenshots
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) build-asan build-fuzz build-bench

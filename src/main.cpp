@@ -1,5 +1,6 @@
 #include <QApplication>
 
+#include "Version.h"
 #include "app/frmTessorin.h"
 #include "platform/EmbeddedBrowserLoader.h"
 #include "platform/MessageBoxes.h"
@@ -10,7 +11,7 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tessorin"));
-    QApplication::setApplicationVersion(QStringLiteral("1.61"));
+    QApplication::setApplicationVersion(QLatin1String(kTessorinVersion));
     // Lets Wayland desktops match the windows to the installed menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.tessorin.tessorin"));
     // Closing the main window ends the program even while other windows are open.

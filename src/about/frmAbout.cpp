@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "Version.h"
 #include "about/AboutPicture.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Services.h"
@@ -48,8 +49,9 @@ frmAbout::frmAbout(platform::Services& services)
 }
 
 void frmAbout::buildControls() {
-    Label1 = label(this, "Label1", QStringLiteral("Tessorin version 1.61"),
-                   twips::rect(840, 240, 1725, 255));
+    Label1 =
+        label(this, "Label1", QStringLiteral("Tessorin version ") + QLatin1String(kTessorinVersion),
+              twips::rect(840, 240, 1725, 255));
     Picture1 = new AboutPicture(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setGeometry(twips::rect(120, 240, 480, 480));

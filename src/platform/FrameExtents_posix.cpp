@@ -30,7 +30,7 @@ xcb_atom_t atom(xcb_connection_t* connection, const char* name) {
             xcb_intern_atom(connection, 0, static_cast<uint16_t>(std::strlen(name)), name),
             nullptr),
         &std::free);
-    return reply ? reply->atom : XCB_ATOM_NONE;
+    return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
 }
 
 // The 32-bit values of a property, as many as it has (up to 1024).

@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 
+#include "Version.h"
 #include "ui/DialogFont.h"
 #include "ui/ProgramIcon.h"
 #include "ui/SelectAllLineEdit.h"
@@ -45,7 +46,7 @@ void addSeparator(QMenu* menu, const char* name) {
 
 void frmTessorinUi::setupUi(QMainWindow& window) {
     window.setObjectName(QStringLiteral("frmTessorin"));
-    window.setWindowTitle(QStringLiteral("Tessorin v1.61"));
+    window.setWindowTitle(QStringLiteral("Tessorin v") + QLatin1String(kTessorinVersion));
     window.setWindowIcon(programIcon());
     window.setFont(dialogFont());
     window.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |

@@ -1,24 +1,38 @@
-# Builds the Debian package from BUILD_DIR into OUT_DIR, then checks it the way Debian
-# does: lintian must report no error, and the package must name the run-time packages
-# the program cannot start or show its windows without.
+# Builds the Debian packages from BUILD_DIR into OUT_DIR, then checks them the way Debian
+# does: lintian must report no error, and each package must name the run-time packages
+# it cannot work without. Qt WebEngine belongs to tessorin-peekshot alone.
 file(REMOVE_RECURSE ${OUT_DIR})
 execute_process(COMMAND ${CPACK} --config ${BUILD_DIR}/CPackConfig.cmake -B ${OUT_DIR}
                 RESULT_VARIABLE failed OUTPUT_VARIABLE cpack_output ERROR_VARIABLE cpack_output)
-file(GLOB debs ${OUT_DIR}/*.deb)
-if(failed OR NOT debs)
-    message(FATAL_ERROR "cpack made no package:\n${cpack_output}")
+file(GLOB program_deb ${OUT_DIR}/tessorin_*.deb)
+file(GLOB peekshot_deb ${OUT_DIR}/tessorin-peekshot_*.deb)
+if(failed OR NOT program_deb OR NOT peekshot_deb)
+    message(FATAL_ERROR "cpack did not make both packages:\n${cpack_output}")
 endif()
+set(debs ${program_deb} ${peekshot_deb})
 
-execute_process(COMMAND dpkg-deb --field ${debs} Depends OUTPUT_VARIABLE depends)
-foreach(needed libqt6core6 libqt6gui6 libqt6widgets6 libqt6webenginewidgets6 libglib2.0-0
-               qt6-qpa-plugins fonts-liberation2)
-    if(NOT depends MATCHES "(^|[ ,])${needed}[ ,(\n]")
-        message(SEND_ERROR "the package does not depend on ${needed}: ${depends}")
-    endif()
-endforeach()
+function(expect_field deb field wanted unwanted)
+    execute_process(COMMAND dpkg-deb --field ${deb} ${field} OUTPUT_VARIABLE value)
+    foreach(name IN LISTS wanted)
+        if(NOT value MATCHES "(^|[ ,])${name}[ ,(\n]")
+            message(SEND_ERROR "${deb}: ${field} does not name ${name}: ${value}")
+        endif()
+    endforeach()
+    foreach(name IN LISTS unwanted)
+        if(value MATCHES "${name}")
+            message(SEND_ERROR "${deb}: ${field} names ${name}: ${value}")
+        endif()
+    endforeach()
+endfunction()
+
+expect_field(${program_deb} Depends
+             "libqt6core6;libqt6gui6;libqt6widgets6;libglib2.0-0;qt6-qpa-plugins;fonts-liberation2"
+             "webengine")
+expect_field(${program_deb} Recommends tessorin-peekshot "")
+expect_field(${peekshot_deb} Depends "tessorin;libqt6webenginewidgets6" "")
 
 # A new version must reach the changelog and the software centre's release list too.
-execute_process(COMMAND dpkg-deb --field ${debs} Version OUTPUT_VARIABLE version
+execute_process(COMMAND dpkg-deb --field ${program_deb} Version OUTPUT_VARIABLE version
                 OUTPUT_STRIP_TRAILING_WHITESPACE)
 execute_process(COMMAND dpkg-parsechangelog -l ${SOURCE_DIR}/packaging/debian/changelog
                         -S Version OUTPUT_VARIABLE changelog_version OUTPUT_STRIP_TRAILING_WHITESPACE)

@@ -16,7 +16,7 @@ xcb_connection_t* connection;
 xcb_atom_t atom(const char* name) {
     xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
         connection, xcb_intern_atom(connection, 0, std::strlen(name), name), nullptr);
-    const xcb_atom_t found = reply ? reply->atom : XCB_ATOM_NONE;
+    const xcb_atom_t found = reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
     std::free(reply);
     return found;
 }
