@@ -11,6 +11,7 @@
 #include "ui/DialogFont.h"
 #include "ui/ProgramIcon.h"
 #include "ui/Twips.h"
+#include "ui/WindowDefinition.h"
 
 namespace {
 
@@ -24,9 +25,7 @@ const QString kFoundItText = QStringLiteral(
     "tessorin@example.org");
 
 QLabel* label(QWidget* parent, const char* name, const QString& text, QRect geometry) {
-    auto* widget = new QLabel(text, parent);
-    widget->setObjectName(QLatin1String(name));
-    widget->setGeometry(geometry);
+    auto* widget = placed(new QLabel(text, parent), name, geometry);
     // Drawn for Tahoma 8.25 points; a metric twin stands in where it is missing.
     widget->setFont(narrowFont(8.25));
     widget->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -36,9 +35,7 @@ QLabel* label(QWidget* parent, const char* name, const QString& text, QRect geom
 }  // namespace
 
 frmAbout::frmAbout(platform::Services& services)
-    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      services_(services) {
+    : QWidget(nullptr, fixedWindowFlags()), services_(services) {
     setObjectName(QStringLiteral("frmAbout"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("About Tessorin"));
@@ -52,9 +49,7 @@ void frmAbout::buildControls() {
     Label1 =
         label(this, "Label1", QStringLiteral("Tessorin version ") + QLatin1String(kTessorinVersion),
               twips::rect(840, 240, 1725, 255));
-    Picture1 = new AboutPicture(this);
-    Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setGeometry(twips::rect(120, 240, 480, 480));
+    Picture1 = placed(new AboutPicture(this), "Picture1", twips::rect(120, 240, 480, 480));
     // It takes the focus, so a screen reader announces it; a picture says nothing by itself.
     Picture1->setAccessibleName(QStringLiteral("Tessorin icon"));
     Picture1->onEgg = [this] { Picture1_DblClick(); };
@@ -63,9 +58,8 @@ void frmAbout::buildControls() {
 
     // Far outside the box at its own size: found only with Tab, or by dragging the
     // box very large.
-    Command1 = new QPushButton(QStringLiteral("Command1"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry(twips::rect(15120, 10560, 135, 135));
+    Command1 = placed(new QPushButton(QStringLiteral("Command1"), this), "Command1",
+                      twips::rect(15120, 10560, 135, 135));
     // Enter on a focused button clicks it only when it may act as a default button.
     Command1->setAutoDefault(true);
     connect(Command1, &QPushButton::clicked, this, &frmAbout::Command1_Click);

@@ -9,26 +9,18 @@
 #include "ui/DialogFont.h"
 #include "ui/ProgramIcon.h"
 #include "ui/Twips.h"
+#include "ui/WindowDefinition.h"
 
 namespace {
 
 QPushButton* answerButton(QWidget* parent, const char* name, const QString& caption, QRect at) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setGeometry(at);
+    auto* button = placed(new QPushButton(caption, parent), name, at);
     // Enter presses a button only while it has the focus; neither is the default. An
     // auto-default button would not do: a dialog shown without a default makes its first
     // auto-default button the default, and Enter on the check box would then answer Yes.
     button->setAutoDefault(false);
     button->setDefault(false);
     return button;
-}
-
-QLabel* label(QWidget* parent, const char* name, const QString& text, QRect at) {
-    auto* widget = new QLabel(text, parent);
-    widget->setObjectName(QLatin1String(name));
-    widget->setGeometry(at);
-    return widget;
 }
 
 }  // namespace
@@ -38,24 +30,23 @@ frmwarning::frmwarning() {
     setWindowTitle(QStringLiteral("Tessorin - Alert!"));
     setWindowIcon(programIcon());
     setFont(dialogFont());
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(fixedWindowFlags(Qt::Dialog));
     setFixedSize(twips::size(3015, 1665));
 
-    chkdontshow = new QCheckBox(QStringLiteral("In the future, do not show this warning"), this);
-    chkdontshow->setObjectName(QStringLiteral("chkdontshow"));
-    chkdontshow->setGeometry(twips::rect(25, 1320, 3015, 375));
+    chkdontshow =
+        placed(new QCheckBox(QStringLiteral("In the future, do not show this warning"), this),
+               "chkdontshow", twips::rect(25, 1320, 3015, 375));
     auto* cmdyes =
         answerButton(this, "cmdyes", QStringLiteral("Yes"), twips::rect(600, 960, 735, 375));
     auto* cmdno =
         answerButton(this, "cmdno", QStringLiteral("No"), twips::rect(1680, 960, 735, 375));
-    QLabel* question =
-        label(this, "Label1",
-              QStringLiteral("A browser window will open for EACH search site you checked."),
-              twips::rect(120, 120, 2775, 495));
+    QLabel* question = placed(
+        new QLabel(QStringLiteral("A browser window will open for EACH search site you checked."),
+                   this),
+        "Label1", twips::rect(120, 120, 2775, 495));
     question->setWordWrap(true);
-    label(this, "Label2", QStringLiteral("Are you sure you want to continue?"),
-          twips::rect(240, 600, 2535, 255));
+    placed(new QLabel(QStringLiteral("Are you sure you want to continue?"), this), "Label2",
+           twips::rect(240, 600, 2535, 255));
 
     setTabOrder(chkdontshow, cmdyes);
     setTabOrder(cmdyes, cmdno);

@@ -9,6 +9,7 @@
 #include "ui/Centring.h"
 #include "ui/ProgramIcon.h"
 #include "ui/Twips.h"
+#include "ui/WindowDefinition.h"
 
 namespace {
 
@@ -60,9 +61,7 @@ std::unique_ptr<frmPopup> frmPopup::withWebView(platform::Services& services, QS
     return popup;
 }
 
-frmPopup::frmPopup()
-    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
+frmPopup::frmPopup() : QWidget(nullptr, fixedWindowFlags()) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Tessorin - Lugnet Set Popup"));
     setWindowIcon(programIcon());

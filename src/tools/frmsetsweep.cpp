@@ -19,6 +19,7 @@
 #include "ui/SelectAllLineEdit.h"
 #include "ui/Twips.h"
 #include "ui/TwoToneRule.h"
+#include "ui/WindowDefinition.h"
 
 namespace {
 
@@ -32,19 +33,10 @@ const QString kHowtoText = QStringLiteral(
     "\r\n"
     "This program uses Internet Explorer.  No other browser supported.");
 
-template <typename Widget>
-Widget* placed(Widget* widget, const char* name, QRect geometry) {
-    widget->setObjectName(QLatin1String(name));
-    widget->setGeometry(geometry);
-    return widget;
-}
-
 }  // namespace
 
 frmsetsweep::frmsetsweep(platform::Services& services)
-    : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                               Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                               Qt::MSWindowsFixedSizeDialogHint),
+    : QMainWindow(nullptr, fixedWindowFlags(Qt::Window, Qt::MSWindowsFixedSizeDialogHint)),
       services_(services) {
     setObjectName(QStringLiteral("frmsetsweep"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -145,7 +137,8 @@ void frmsetsweep::Command1_Click() {
 }
 
 void frmsetsweep::startBrowser(const QString& page) {
-    const QString commandLine = setsweep::browserCommandLine(services_.registry, services_.paths, page);
+    const QString commandLine =
+        setsweep::browserCommandLine(services_.registry, services_.paths, page);
     if (commandLine.isEmpty()) {
         complain(
             QStringLiteral("No web browser is registered for web addresses, so the "

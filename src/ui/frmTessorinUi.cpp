@@ -16,6 +16,7 @@
 #include "ui/SelectAllLineEdit.h"
 #include "ui/Twips.h"
 #include "ui/TwoToneRule.h"
+#include "ui/WindowDefinition.h"
 
 namespace {
 
@@ -23,13 +24,6 @@ constexpr int kClientWidth = 4245;
 constexpr int kClientHeight = 3135;
 constexpr int kRuleLength = 4320;
 constexpr int kFrameTop = 120;
-
-template <typename Widget>
-Widget* place(Widget* widget, const char* name, QRect geometry) {
-    widget->setObjectName(QLatin1String(name));
-    widget->setGeometry(geometry);
-    return widget;
-}
 
 QAction* addItem(QMenu* menu, const char* name, const char* caption, const char* shortcut) {
     QAction* action = menu->addAction(QString::fromLatin1(caption));
@@ -49,9 +43,7 @@ void frmTessorinUi::setupUi(QMainWindow& window) {
     window.setWindowTitle(QStringLiteral("Tessorin v") + QLatin1String(kTessorinVersion));
     window.setWindowIcon(programIcon());
     window.setFont(dialogFont());
-    window.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                          Qt::WindowCloseButtonHint);
+    window.setWindowFlags(fixedWindowFlags(Qt::Window, Qt::WindowMinimizeButtonHint));
 
     auto* client = new QWidget(&window);
     client->setObjectName(QStringLiteral("client"));
@@ -68,20 +60,20 @@ void frmTessorinUi::setupUi(QMainWindow& window) {
 
 void frmTessorinUi::createControls(QWidget& client) {
     new TwoToneRule(&client, kRuleLength);
-    Frame1 = place(new QGroupBox(QStringLiteral("Search Site(s)"), &client), "Frame1",
-                   twips::rect(0, kFrameTop, 4250, 2100));
+    Frame1 = placed(new QGroupBox(QStringLiteral("Search Site(s)"), &client), "Frame1",
+                    twips::rect(0, kFrameTop, 4250, 2100));
     txtsearch =
-        place(new SelectAllLineEdit(&client), "txtsearch", twips::rect(120, 2550, 2925, 285));
-    cmdView = place(new QPushButton(QStringLiteral("&Search"), &client), "cmdView",
-                    twips::rect(3150, 2520, 1000, 340));
+        placed(new SelectAllLineEdit(&client), "txtsearch", twips::rect(120, 2550, 2925, 285));
+    cmdView = placed(new QPushButton(QStringLiteral("&Search"), &client), "cmdView",
+                     twips::rect(3150, 2520, 1000, 340));
     // Drawn as the default button: Enter anywhere in the window runs Search.
     cmdView->setDefault(true);
-    chkpic = place(new QCheckBox(QStringLiteral("PeekShot (Lugnet Popup)"), Frame1), "chkpic",
-                   twips::rect(120, 1800, 2655, 240));
-    chkmin = place(new QCheckBox(QStringLiteral("&Minimize while searching"), &client), "chkmin",
-                   twips::rect(120, 2880, 2175, 255));
-    Label1 = place(new QLabel(QStringLiteral("Enter search query here:"), &client), "Label1",
-                   twips::rect(120, 2280, 1815, 255));
+    chkpic = placed(new QCheckBox(QStringLiteral("PeekShot (Lugnet Popup)"), Frame1), "chkpic",
+                    twips::rect(120, 1800, 2655, 240));
+    chkmin = placed(new QCheckBox(QStringLiteral("&Minimize while searching"), &client), "chkmin",
+                    twips::rect(120, 2880, 2175, 255));
+    Label1 = placed(new QLabel(QStringLiteral("Enter search query here:"), &client), "Label1",
+                    twips::rect(120, 2280, 1815, 255));
     txtsearch->setAccessibleName(QStringLiteral("Search query"));
     Label1->setBuddy(txtsearch);
 }
@@ -94,13 +86,14 @@ void frmTessorinUi::createSiteBoxes(QWidget& client) {
         QWidget* container = site.inFrame ? static_cast<QWidget*>(Frame1) : &client;
         QCheckBox* box = new QCheckBox(QString::fromLatin1(site.caption), container);
         siteBoxes[i] =
-            place(box, site.boxName, twips::rect(site.left, site.top, site.width, site.height));
+            placed(box, site.boxName, twips::rect(site.left, site.top, site.width, site.height));
         if (!site.inFrame) {
             box->raise();  // above the frame, so they show and take clicks inside it
         }
+        if (!site.tabStop) {
+            box->setFocusPolicy(Qt::ClickFocus);  // clicked as any other, passed by with Tab
+        }
     }
-    // MISBI stays visible and clickable, but Tab passes it by.
-    Frame1->findChild<QCheckBox*>(QStringLiteral("chkmisbi"))->setFocusPolicy(Qt::ClickFocus);
 }
 
 void frmTessorinUi::setTabOrder() {
