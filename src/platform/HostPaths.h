@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace platform {
 
@@ -13,6 +14,10 @@ struct HostPaths {
     QString helperDir;       // holds the small programs the program starts itself
     QString pageViewer;      // the program that shows the SetSweep page; empty: the
                              // browser registered for web addresses
+    // Settings.ini files of an older installation, the first that exists read in place of
+    // the per-user one until that exists (Windows: the installation folder, or the copy
+    // Windows kept for the user in its VirtualStore).
+    QStringList oldSettingsFiles;
 
     // The paths for this machine (HostPaths_posix.cpp, HostPaths_win.cpp).
     static HostPaths forThisHost();

@@ -17,6 +17,18 @@ QString userFolder(QStandardPaths::StandardLocation location) {
     return QDir::toNativeSeparators(QStandardPaths::writableLocation(location));
 }
 
+// A Settings.ini saved by an older version sits in the installation folder, or, where
+// Windows redirected the write of a program without rights there, in the user's
+// VirtualStore copy of that folder, which is then the newer one.
+QStringList oldSettingsFiles(const QString& installFolder) {
+    const QString local = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    const QString folderBelowDrive = QDir::fromNativeSeparators(installFolder).mid(3);
+    const QString virtualStore = QDir(local).filePath(
+        QStringLiteral("VirtualStore/") + folderBelowDrive + QStringLiteral("/Settings.ini"));
+    return {QDir::toNativeSeparators(virtualStore),
+            QDir::toNativeSeparators(QDir(installFolder).filePath(QStringLiteral("Settings.ini")))};
+}
+
 }  // namespace
 
 // The site templates and default profile sit beside the executable, in the installation
@@ -25,9 +37,12 @@ QString userFolder(QStandardPaths::StandardLocation location) {
 HostPaths HostPaths::forThisHost() {
     const QString installFolder = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
     const QString explorer = QString::fromLatin1(kInternetExplorer);
-    return {installFolder, userFolder(QStandardPaths::AppDataLocation),
-            userFolder(QStandardPaths::AppLocalDataLocation), installFolder,
-            QFileInfo(explorer).isExecutable() ? explorer : QString()};
+    return {installFolder,
+            userFolder(QStandardPaths::AppDataLocation),
+            userFolder(QStandardPaths::AppLocalDataLocation),
+            installFolder,
+            QFileInfo(explorer).isExecutable() ? explorer : QString(),
+            oldSettingsFiles(installFolder)};
 }
 
 }  // namespace platform

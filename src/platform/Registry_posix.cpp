@@ -4,11 +4,10 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QString>
-#include <algorithm>
-#include <cctype>
 #include <memory>
 #include <optional>
 
+#include "platform/CommandKey.h"
 #include "platform/DesktopExec_posix.h"
 #include "platform/Registry.h"
 #include "platform/WindowsCommandLine.h"
@@ -17,7 +16,6 @@ namespace platform {
 
 namespace {
 
-constexpr char kBrowserCommandKey[] = R"(http\shell\open\command)";
 constexpr char kOpenInBrowserHelper[] = "tessorin-open-in-browser";
 
 struct GObjectUnref {
@@ -26,13 +24,6 @@ struct GObjectUnref {
 struct GFree {
     void operator()(gchar* text) const { g_free(text); }
 };
-
-// Registry key names ignore letter case, as they do on Windows.
-bool sameKeyName(const std::string& a, const std::string& b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](unsigned char x, unsigned char y) {
-        return std::tolower(x) == std::tolower(y);
-    });
-}
 
 // The handler's program as an absolute path: Exec may name a bare executable that the
 // desktop finds through PATH, but a Windows command always holds the full path.
@@ -98,35 +89,6 @@ std::optional<std::string> defaultBrowserCommand(const QString& helperDir) {
     return commandFromExec(exec, helperDir);
 }
 
-// http\shell\open\command: only the default value, or no value when there is no handler.
-class BrowserCommandKey final : public RegistryKey {
-  public:
-    explicit BrowserCommandKey(const std::optional<std::string>& command) {
-        if (command) {
-            RegistryValue value;
-            value.type = kRegSz;
-            value.data.assign(command->begin(), command->end());
-            value.data.push_back(0);
-            value_ = std::move(value);
-        }
-    }
-
-    RegistryStatus enumValue(std::uint32_t index, std::size_t nameCapacity,
-                             std::size_t dataCapacity, RegistryValue& out) const override {
-        if (index != 0 || !value_) {
-            return RegistryStatus::NoMoreItems;
-        }
-        if (value_->name.size() + 1 > nameCapacity || value_->data.size() > dataCapacity) {
-            return RegistryStatus::MoreData;
-        }
-        out = *value_;
-        return RegistryStatus::Success;
-    }
-
-  private:
-    std::optional<RegistryValue> value_;
-};
-
 class GioRegistry final : public Registry {
   public:
     explicit GioRegistry(QString helperDir) : helperDir_(std::move(helperDir)) {}
@@ -135,7 +97,7 @@ class GioRegistry final : public Registry {
         if (!sameKeyName(subKey, kBrowserCommandKey)) {
             return nullptr;
         }
-        return std::make_unique<BrowserCommandKey>(defaultBrowserCommand(helperDir_));
+        return std::make_unique<CommandKey>(defaultBrowserCommand(helperDir_));
     }
 
   private:

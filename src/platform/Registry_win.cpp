@@ -1,7 +1,11 @@
 #include <windows.h>
+// After windows.h, which it needs.
+#include <shlwapi.h>
 
+#include <QString>
 #include <vector>
 
+#include "platform/CommandKey.h"
 #include "platform/Registry.h"
 
 namespace platform {
@@ -56,9 +60,34 @@ class Win32Key final : public RegistryKey {
     bool ownsHandle_;
 };
 
+// The command Windows itself runs to open an http address: since Windows 8 the browser
+// the user chose is recorded per user (UserChoice), while HKEY_CLASSES_ROOT's
+// http\shell\open\command often still names Internet Explorer.
+std::optional<std::string> chosenBrowserCommand() {
+    DWORD length = 0;
+    if (AssocQueryStringW(ASSOCF_IS_PROTOCOL, ASSOCSTR_COMMAND, L"http", L"open", nullptr,
+                          &length) != S_FALSE ||
+        length == 0) {
+        return std::nullopt;
+    }
+    std::wstring command(length, L'\0');
+    if (AssocQueryStringW(ASSOCF_IS_PROTOCOL, ASSOCSTR_COMMAND, L"http", L"open", command.data(),
+                          &length) != S_OK) {
+        return std::nullopt;
+    }
+    command.resize(length > 0 ? length - 1 : 0);  // without its terminating NUL
+    // In the 8-bit code page, as RegEnumValueA would have given the stored key.
+    return QString::fromStdWString(command).toLocal8Bit().toStdString();
+}
+
 class Win32Registry final : public Registry {
   public:
     std::unique_ptr<RegistryKey> openKey(RegistryRoot, const std::string& subKey) const override {
+        if (sameKeyName(subKey, kBrowserCommandKey)) {
+            if (auto command = chosenBrowserCommand()) {
+                return std::make_unique<CommandKey>(command);
+            }
+        }
         if (subKey.empty()) {
             return std::make_unique<Win32Key>(HKEY_CLASSES_ROOT, false);
         }

@@ -1,7 +1,12 @@
 #include "platform/SharedOpenGLContext.h"
 
-#include <QtGui/private/qopenglcontext_p.h>
+#include <QtGui/qtguiglobal.h>
 #include <QCoreApplication>
+
+// A Qt built without OpenGL (the Windows build) has no web engine that would need it.
+#if QT_CONFIG(opengl)
+
+#include <QtGui/private/qopenglcontext_p.h>
 #include <QOpenGLContext>
 #include <QSurfaceFormat>
 
@@ -40,3 +45,13 @@ void shareOpenGLContextsFromNowOn() {
 }
 
 }  // namespace platform
+
+#else
+
+namespace platform {
+
+void shareOpenGLContextsFromNowOn() {}
+
+}  // namespace platform
+
+#endif

@@ -1,6 +1,7 @@
 #include "settings/IniFiles.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QStringDecoder>
 #include <vector>
 
@@ -33,8 +34,7 @@ QString textOf(const std::string& bytes, bool cut) {
 
 }  // namespace
 
-QString IniFiles::read(const char* windowsPath, const QString& section, const QString& key) const {
-    const std::string path = hostPath(paths_, windowsPath);
+QString IniFiles::read(const std::string& path, const QString& section, const QString& key) const {
     // One byte more than we return tells a value that was cut from one that just fits.
     std::string value =
         ini::readProfileString(path, bytesOf(section), bytesOf(key), kLongestValue + 2);
@@ -44,7 +44,16 @@ QString IniFiles::read(const char* windowsPath, const QString& section, const QS
 }
 
 QString IniFiles::ReadSettingsIni(const QString& section, const QString& key) const {
-    return read(SettingsIniPath, section, key);
+    // Until the user's own file exists, an older installation's settings stand in for it;
+    // the first save then writes the user's own.
+    if (!QFileInfo::exists(paths_.map(QLatin1String(SettingsIniPath)))) {
+        for (const QString& old : paths_.oldSettingsFiles) {
+            if (QFileInfo::exists(old)) {
+                return read(QFile::encodeName(old).toStdString(), section, key);
+            }
+        }
+    }
+    return read(hostPath(paths_, SettingsIniPath), section, key);
 }
 
 bool IniFiles::WriteSettingsIni(const QString& section, const QString& key,
@@ -65,9 +74,9 @@ bool IniFiles::WriteSettingsIniEntries(const QString& section, const Entries& en
 }
 
 QString IniFiles::ReadDefaultIni(const QString& section, const QString& key) const {
-    return read(DefaultIniPath, section, key);
+    return read(hostPath(paths_, DefaultIniPath), section, key);
 }
 
 QString IniFiles::ReadWebsitesIni(const QString& section, const QString& key) const {
-    return read(WebsitesIniPath, section, key);
+    return read(hostPath(paths_, WebsitesIniPath), section, key);
 }

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <string>
 #include <utility>
 
 #include "platform/HostPaths.h"
@@ -28,7 +29,7 @@ class IniFiles {
     QString ReadWebsitesIni(const QString& section, const QString& key) const;
 
   private:
-    QString read(const char* windowsPath, const QString& section, const QString& key) const;
+    QString read(const std::string& hostPath, const QString& section, const QString& key) const;
 
     platform::HostPaths paths_;
 };

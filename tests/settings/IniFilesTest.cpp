@@ -45,6 +45,24 @@ TEST_F(IniFilesTest, TextRoundTripsAndACutNeverEndsInHalfACharacter) {
     EXPECT_GE(cut.size(), 127);  // 254 bytes hold "a" and 126 two-byte characters at least
 }
 
+// An older installation's Settings.ini (the first that exists) is read until the user's
+// own file exists; the first save writes the user's own and leaves the old one alone.
+TEST_F(IniFilesTest, AnOldInstallationsSettingsStandInUntilTheFirstSave) {
+    const QString newer = test.root.filePath(u"VirtualStore/Settings.ini"_s);
+    const QString older = test.installFile(u"Settings.ini"_s);
+    test.services.paths.oldSettingsFiles = {newer, older};
+    const IniFiles upgraded{test.services.paths};
+    putFile(older, "[Tessorin]\r\nLego=True\r\nPeeron=True\r\n");
+    EXPECT_EQ(upgraded.ReadSettingsIni(u"Tessorin"_s, u"Lego"_s), u"True"_s);
+    putFile(newer, "[Tessorin]\r\nLego=False\r\n");
+    EXPECT_EQ(upgraded.ReadSettingsIni(u"Tessorin"_s, u"Lego"_s), u"False"_s);
+
+    ASSERT_TRUE(upgraded.WriteSettingsIni(u"Tessorin"_s, u"Peeron"_s, u"True"_s));
+    EXPECT_EQ(fileBytes(test.settingsFile()), "[Tessorin]\r\nPeeron=True\r\n");
+    EXPECT_EQ(upgraded.ReadSettingsIni(u"Tessorin"_s, u"Lego"_s), "") << "the user's own now";
+    EXPECT_EQ(fileBytes(older), "[Tessorin]\r\nLego=True\r\nPeeron=True\r\n");
+}
+
 TEST_F(IniFilesTest, ReportsAFailedWrite) {
     putFile(test.services.paths.userConfigDir, "a file where the folder should be");
     EXPECT_FALSE(files.WriteSettingsIni(u"Tessorin"_s, u"Lego"_s, u"True"_s));

@@ -1,0 +1,28 @@
+# The Windows build's tests run under Wine: GoogleTest is built from Debian's source for
+# MinGW, CTest starts each test program through tools/windows/wine-run.sh, and one Wine
+# prefix with one wineserver serves the whole run (the wine_prefix fixture).
+set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+add_library(GTest::gtest ALIAS gtest)
+add_library(GTest::gmock ALIAS gmock)
+
+set(TESSORIN_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix)
+set(wine_tools ${PROJECT_SOURCE_DIR}/tools/windows)
+set(CMAKE_CROSSCOMPILING_EMULATOR ${wine_tools}/wine-run.sh)
+
+add_test(NAME wine_prefix_start COMMAND ${wine_tools}/wine-prefix.sh start)
+add_test(NAME wine_prefix_stop COMMAND ${wine_tools}/wine-prefix.sh stop)
+set_tests_properties(wine_prefix_start PROPERTIES FIXTURES_SETUP wine TIMEOUT 300)
+set_tests_properties(wine_prefix_stop PROPERTIES FIXTURES_CLEANUP wine)
+set(wine_environment "TESSORIN_WINEPREFIX=${TESSORIN_WINEPREFIX}")
+set_tests_properties(wine_prefix_start wine_prefix_stop PROPERTIES
+                     ENVIRONMENT "${wine_environment}")
+
+# Runs test <name> under the shared prefix, its DLLs found in Qt's and MinGW's folders.
+function(tessorin_under_wine name)
+    string(JOIN " " dll_dirs ${TESSORIN_QT_WIN}/bin ${TESSORIN_MINGW_DLL_DIRS})
+    set_property(TEST ${name} APPEND PROPERTY ENVIRONMENT
+                 "${wine_environment}" "TESSORIN_WINE_DLL_DIRS=${dll_dirs}")
+    set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine)
+endfunction()
