@@ -10,7 +10,8 @@ DEBIAN_PACKAGES := cmake g++ make pkg-config clang-format clang libclang-rt-14-d
 	fonts-liberation2 xvfb xauth xdotool imagemagick \
 	desktop-file-utils appstream librsvg2-bin dpkg-dev file lintian
 
-.PHONY: all deps configure build run test test-sanitized fuzz package bench screenshots clean
+.PHONY: all deps configure build run test test-sanitized fuzz package bench screenshots clean \
+	windows windows-qt test-windows
 
 all: build
 
@@ -82,5 +83,26 @@ bench: $(DEPS_STAMP)
 screenshots: build
 	tools/screenshots.sh $(BUILD)/bin/tessorin docs/screenshots
 
+# Tessorin for Windows, cross-built here: build-windows/Tessorin-<version>-win64-setup.exe
+# and Tessorin-<version>-win64.zip. Qt for Windows is built once from Debian's own source
+# into a cache outside the clone (tools/windows/qt-prefix.sh names it; about 21 minutes on
+# two cores the first time) and reused after that.
+WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix mingw-w64-tools ninja-build dpkg-dev \
+	wine wine64 nsis zip librsvg2-bin imagemagick xvfb xdotool
+
+windows-qt: $(DEPS_STAMP)
+	@$(MAKE) --no-print-directory deps DEBIAN_PACKAGES="$(WINDOWS_PACKAGES)"
+	@qt=$$(tools/windows/qt-prefix.sh); \
+	if [ ! -f "$$qt/.complete" ]; then tools/windows/build-qt.sh "$$qt"; fi
+
+windows: windows-qt
+	TESSORIN_QT_WIN=$$(tools/windows/qt-prefix.sh) cmake --preset windows
+	cmake --build --preset windows -j $(JOBS)
+	cd build-windows && cpack --config CPackConfig.cmake
+
+# The Windows build's tests, under Wine.
+test-windows: windows
+	ctest --preset windows -j $(JOBS)
+
 clean:
-	rm -rf $(BUILD) build-asan build-fuzz build-bench
+	rm -rf $(BUILD) build-asan build-fuzz build-bench build-windows

@@ -170,12 +170,10 @@ TEST_F(SettingsProfilesTest, FullDiskSaveKeepsTheOldFileAndSaysSo) {
     // A profile padded with a comment, so that its rewrite cannot fit under the limit.
     const QByteArray stored = profileFile({"Lego"}) + ';' + QByteArray(8000, '-') + "\r\n";
     writeSettings(stored);
-    QProcessEnvironment environment;
-    environment.insert("TESSORIN_TEST_CONFIG_DIR", doubles_.services.paths.userConfigDir);
-    const auto child = runTestsInChild("*.ChildSavesOnAFullDisk", environment, 4096);
-    if (!child) {
-        GTEST_SKIP() << "this host cannot limit a file's size";
+    runChildOnAFullDisk("*.ChildSavesOnAFullDisk", "TESSORIN_TEST_CONFIG_DIR",
+                        doubles_.services.paths.userConfigDir, 4096);
+    if (IsSkipped()) {
+        return;
     }
-    EXPECT_TRUE(child->finished && child->exitCode == 0) << child->output.toStdString();
     EXPECT_TRUE(settingsBytes() == stored) << "the saved profile was cut or replaced";
 }

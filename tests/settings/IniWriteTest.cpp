@@ -164,13 +164,11 @@ TEST(IniWrite, AFullDiskKeepsTheOldFileWhole) {
     const std::string before =
         "[Tessorin]\r\nBrickset=False\r\n;" + std::string(8000, '-') + "\r\n";
     folder.put(before);
-    QProcessEnvironment environment;
-    environment.insert("TESSORIN_TEST_INI", QString::fromStdString(folder.path()));
-    const auto child = runTestsInChild("IniWriteChild.*", environment, 4096);
-    if (!child) {
-        GTEST_SKIP() << "this host cannot limit a file's size";
+    runChildOnAFullDisk("IniWriteChild.*", "TESSORIN_TEST_INI",
+                        QString::fromStdString(folder.path()), 4096);
+    if (IsSkipped()) {
+        return;
     }
-    EXPECT_TRUE(child->finished && child->exitCode == 0) << child->output.toStdString();
     EXPECT_TRUE(folder.bytes() == before) << "the old file was cut or replaced";
     EXPECT_EQ(QDir(folder.dir.path()).entryList(QDir::Files), QStringList{"Settings.ini"})
         << "no temporary file is left behind";

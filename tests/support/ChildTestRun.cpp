@@ -1,5 +1,7 @@
 #include "support/ChildTestRun.h"
 
+#include <gtest/gtest.h>
+
 #include <QCoreApplication>
 #include <QProcess>
 
@@ -28,6 +30,17 @@ std::optional<ChildTestRun> runTestsInChild(const QString& filter, const QProces
     run.exitCode = child.exitStatus() == QProcess::NormalExit ? child.exitCode() : -1;
     run.output = child.readAll();
     return run;
+}
+
+void runChildOnAFullDisk(const QString& filter, const char* variable, const QString& value,
+                         qint64 limit) {
+    QProcessEnvironment environment;
+    environment.insert(QLatin1String(variable), value);
+    const std::optional<ChildTestRun> child = runTestsInChild(filter, environment, limit);
+    if (!child) {
+        GTEST_SKIP() << "this host cannot limit a file's size";
+    }
+    EXPECT_TRUE(child->finished && child->exitCode == 0) << child->output.toStdString();
 }
 
 bool isChildTestRun() {

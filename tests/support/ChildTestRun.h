@@ -21,3 +21,9 @@ std::optional<ChildTestRun> runTestsInChild(const QString& filter, const QProces
 
 // Whether this process runs as such a child: only then do the child's own tests act.
 bool isChildTestRun();
+
+// Runs the child tests matching filter, with variable set to value, on a "full disk" (no
+// file may grow past limit bytes), and expects them to pass. Where the host cannot limit
+// a file's size the calling test is skipped: check IsSkipped() after the call.
+void runChildOnAFullDisk(const QString& filter, const char* variable, const QString& value,
+                         qint64 limit);

@@ -195,13 +195,11 @@ TEST_F(SetSweepTest, ChildWritesThePageOnAFullDisk) {
 }
 
 TEST_F(SetSweepTest, ACutPageIsNeverShown) {
-    QProcessEnvironment environment;
-    environment.insert("TESSORIN_TEST_DATA_DIR", doubles.services.paths.userDataDir);
-    const auto child = runTestsInChild("*.ChildWritesThePageOnAFullDisk", environment, 512);
-    if (!child) {
-        GTEST_SKIP() << "this host cannot limit a file's size";
+    runChildOnAFullDisk("*.ChildWritesThePageOnAFullDisk", "TESSORIN_TEST_DATA_DIR",
+                        doubles.services.paths.userDataDir, 512);
+    if (IsSkipped()) {
+        return;
     }
-    EXPECT_TRUE(child->finished && child->exitCode == 0) << child->output.toStdString();
     EXPECT_FALSE(pageExists()) << "the cut page was left behind";
 }
 
