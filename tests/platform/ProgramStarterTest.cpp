@@ -10,11 +10,9 @@
 #include "support/QtPrinting.h"
 #include "support/RecordingProgram.h"
 
-#ifndef Q_OS_WIN
-
 using platform::quoteWindowsArgument;
 
-// A real child: the recording script, in a folder whose name has a blank.
+// A real child: the recording program, in a folder whose name has a blank.
 class HostProgramStarterTest : public ::testing::Test {
   protected:
     QStringList recordedArguments() const { return program.arguments(); }
@@ -68,5 +66,3 @@ TEST_F(HostProgramStarterTest, RefusesAnAddressTooLongForTheSystem) {
     }
     EXPECT_FALSE(program.hasRecorded());
 }
-
-#endif

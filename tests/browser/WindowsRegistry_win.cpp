@@ -1,0 +1,55 @@
+// The registry as Windows (here Wine) keeps it, written with reg.exe the way an installer
+// or the user would, and read back through the program's own lookups.
+
+#include <gtest/gtest.h>
+
+#include <QProcess>
+
+#include "browser/modWWW.h"
+#include "platform/Registry.h"
+#include "support/QtPrinting.h"
+
+namespace {
+
+bool reg(const QStringList& arguments) {
+    QProcess tool;
+    tool.start(QStringLiteral("reg.exe"), arguments);
+    return tool.waitForFinished(30000) && tool.exitStatus() == QProcess::NormalExit &&
+           tool.exitCode() == 0;
+}
+
+const auto kRegistry = platform::makeHostRegistry(platform::HostPaths{});
+
+}  // namespace
+
+TEST(WindowsRegistry, ValuesOfEachTypeReadBackThroughGetRegValues) {
+    const QString key = QStringLiteral(R"(HKCR\TessorinTest)");
+    ASSERT_TRUE(reg({"add", key, "/v", "Text", "/t", "REG_SZ", "/d", "hello world", "/f"}));
+    ASSERT_TRUE(reg({"add", key, "/v", "Number", "/t", "REG_DWORD", "/d", "42", "/f"}));
+    ASSERT_TRUE(reg({"add", key, "/v", "Bytes", "/t", "REG_BINARY", "/d", "0aff", "/f"}));
+    const std::vector<modWWW::RegValue> values =
+        modWWW::GetRegValues(*kRegistry, platform::RegistryRoot::ClassesRoot, "TessorinTest");
+    reg({"delete", key, "/f"});
+    ASSERT_EQ(values.size(), 3u);
+    EXPECT_EQ(values[0].name, "Text");
+    EXPECT_EQ(std::get<std::string>(values[0].data), "hello world");
+    EXPECT_EQ(values[1].name, "Number");
+    EXPECT_EQ(std::get<std::int32_t>(values[1].data), 42);
+    EXPECT_EQ(values[2].name, "Bytes");
+    EXPECT_EQ(std::get<std::vector<std::uint8_t>>(values[2].data),
+              (std::vector<std::uint8_t>{0x0a, 0xff}));
+    EXPECT_TRUE(
+        modWWW::GetRegValues(*kRegistry, platform::RegistryRoot::ClassesRoot, "TessorinTest")
+            .empty())
+        << "a deleted key has no values";
+}
+
+// A browser registered for http, as its installer registers it: the program keeps its
+// quoted path, and the rest of the command is left out.
+TEST(WindowsRegistry, TheRegisteredHttpCommandGivesTheBrowserPath) {
+    const QString key = QStringLiteral(R"(HKCR\http\shell\open\command)");
+    const QString command = QStringLiteral(R"("C:\Program Files\Brick Browser\brick.exe" -url "%1")");
+    ASSERT_TRUE(reg({"add", key, "/ve", "/d", command, "/f"}));
+    EXPECT_EQ(modWWW::GetBrowserPath(*kRegistry),
+              QStringLiteral(R"("C:\Program Files\Brick Browser\brick.exe")"));
+}
