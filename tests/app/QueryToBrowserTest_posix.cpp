@@ -18,8 +18,6 @@
 #include "support/QtPrinting.h"
 #include "support/RecordingProgram.h"
 
-#ifndef Q_OS_WIN
-
 namespace {
 
 const QString kPrefix = QStringLiteral("https://lego/?q=");
@@ -116,5 +114,3 @@ TEST_F(QueryToBrowserTest, AnAddressThatWouldBeAnOptionIsRefused) {
 }
 
 }  // namespace
-
-#endif

@@ -10,8 +10,6 @@
 #include "platform/Registry.h"
 #include "support/QtPrinting.h"
 
-#ifndef Q_OS_WIN
-
 using platform::RegistryRoot;
 using platform::RegistryStatus;
 
@@ -135,5 +133,3 @@ TEST_F(HostRegistryTest, NoUsableHandlerMeansNoValue) {
     writeFile(root.filePath("CONFIG_HOME/mimeapps.list"), defaultsFor("gone.desktop"));
     EXPECT_EQ(readInChild(), QStringList{"<no value>"});
 }
-
-#endif

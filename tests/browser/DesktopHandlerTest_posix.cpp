@@ -18,8 +18,6 @@
 #include "support/QtPrinting.h"
 #include "support/RecordingProgram.h"
 
-#ifndef Q_OS_WIN
-
 namespace {
 
 // Blanks, quotes, backslashes, shell words and a leading dash inside: one argument all the same.
@@ -139,5 +137,3 @@ INSTANTIATE_TEST_SUITE_P(
         EntryShape{"missing_program", "%B/uninstalled %u", {}},
         EntryShape{"env_of_a_missing_program", "env A=1 %B/uninstalled --new-window %u", {}}),
     [](const auto& info) { return std::string(info.param.what); });
-
-#endif
