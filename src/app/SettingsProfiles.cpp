@@ -42,11 +42,11 @@ settings::ProfileBindings frmTessorin::profileBindings() {
 }
 
 void frmTessorin::LoadCustomSettings() {
-    settings::applyProfile(iniFiles_, &IniFiles::ReadSettingsIni, profileBindings());
+    settings::applyProfile(iniFiles_.SettingsIniSnapshot(), profileBindings());
 }
 
 void frmTessorin::LoadDefaultSettings() {
-    settings::applyProfile(iniFiles_, &IniFiles::ReadDefaultIni, profileBindings());
+    settings::applyProfile(iniFiles_.DefaultIniSnapshot(), profileBindings());
 }
 
 void frmTessorin::SaveCustomSettings() {

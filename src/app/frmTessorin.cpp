@@ -148,15 +148,16 @@ void frmTessorin::CountCheckedSites() {
 
 void frmTessorin::LoadSiteUrls() {
     const QString section = kTitle;
+    // One read of Websites.ini for all its entries, as ReadWebsitesIni would give each.
+    const IniFiles::Snapshot websites = iniFiles_.WebsitesIniSnapshot();
     for (std::size_t i = 0; i < kSites.size(); ++i) {
         const QString key = QString::fromLatin1(kSites[i].caption);
-        siteUrlTable_[i].prefix = iniFiles_.ReadWebsitesIni(section, key);
+        siteUrlTable_[i].prefix = websites.read(section, key);
         if (kSites[i].hasSuffix) {
-            siteUrlTable_[i].suffix =
-                iniFiles_.ReadWebsitesIni(section, key + QStringLiteral(" end"));
+            siteUrlTable_[i].suffix = websites.read(section, key + QStringLiteral(" end"));
         }
     }
-    sPeekShotURL = iniFiles_.ReadWebsitesIni(section, QStringLiteral("PeekShot (Lugnet Popup)"));
+    sPeekShotURL = websites.read(section, QStringLiteral("PeekShot (Lugnet Popup)"));
     if (!anySiteUrlLoaded()) {
         // Said once the window is up, so the user sees what the message is about.
         QTimer::singleShot(0, this, &frmTessorin::reportMissingSiteUrls);

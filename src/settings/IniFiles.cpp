@@ -5,8 +5,6 @@
 #include <QStringDecoder>
 #include <vector>
 
-#include "settings/IniProfile.h"
-
 namespace {
 
 // The longest value a read hands back, as the program's 255-byte read buffer allows.
@@ -34,26 +32,41 @@ QString textOf(const std::string& bytes, bool cut) {
 
 }  // namespace
 
-QString IniFiles::read(const std::string& path, const QString& section, const QString& key) const {
+QString IniFiles::Snapshot::read(const QString& section, const QString& key) const {
     // One byte more than we return tells a value that was cut from one that just fits.
-    std::string value =
-        ini::readProfileString(path, bytesOf(section), bytesOf(key), kLongestValue + 2);
+    std::string value = file_.read(bytesOf(section), bytesOf(key), kLongestValue + 2);
     const bool cut = value.size() > kLongestValue;
     value.resize(std::min(value.size(), kLongestValue));
     return textOf(value, cut);
 }
 
-QString IniFiles::ReadSettingsIni(const QString& section, const QString& key) const {
-    // Until the user's own file exists, an older installation's settings stand in for it;
-    // the first save then writes the user's own.
+// Until the user's own file exists, an older installation's settings stand in for it; the
+// first save then writes the user's own.
+std::string IniFiles::settingsIniForReading() const {
     if (!QFileInfo::exists(paths_.map(QLatin1String(SettingsIniPath)))) {
         for (const QString& old : paths_.oldSettingsFiles) {
             if (QFileInfo::exists(old)) {
-                return read(QFile::encodeName(old).toStdString(), section, key);
+                return QFile::encodeName(old).toStdString();
             }
         }
     }
-    return read(hostPath(paths_, SettingsIniPath), section, key);
+    return hostPath(paths_, SettingsIniPath);
+}
+
+IniFiles::Snapshot IniFiles::SettingsIniSnapshot() const {
+    return Snapshot(settingsIniForReading());
+}
+
+IniFiles::Snapshot IniFiles::DefaultIniSnapshot() const {
+    return Snapshot(hostPath(paths_, DefaultIniPath));
+}
+
+IniFiles::Snapshot IniFiles::WebsitesIniSnapshot() const {
+    return Snapshot(hostPath(paths_, WebsitesIniPath));
+}
+
+QString IniFiles::ReadSettingsIni(const QString& section, const QString& key) const {
+    return SettingsIniSnapshot().read(section, key);
 }
 
 bool IniFiles::WriteSettingsIni(const QString& section, const QString& key,
@@ -74,9 +87,9 @@ bool IniFiles::WriteSettingsIniEntries(const QString& section, const Entries& en
 }
 
 QString IniFiles::ReadDefaultIni(const QString& section, const QString& key) const {
-    return read(hostPath(paths_, DefaultIniPath), section, key);
+    return DefaultIniSnapshot().read(section, key);
 }
 
 QString IniFiles::ReadWebsitesIni(const QString& section, const QString& key) const {
-    return read(hostPath(paths_, WebsitesIniPath), section, key);
+    return WebsitesIniSnapshot().read(section, key);
 }

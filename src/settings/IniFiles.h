@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "platform/HostPaths.h"
+#include "settings/IniProfile.h"
 
 // The program's three INI files, each bound to its fixed location. Text goes in and
 // out in the host's 8-bit code page.
@@ -28,8 +29,24 @@ class IniFiles {
     // ModINI3
     QString ReadWebsitesIni(const QString& section, const QString& key) const;
 
+    // One file's contents at one moment, for reading many entries with one read of the
+    // file (a whole profile, all the site templates); each read is what the Read function
+    // of that file would have given.
+    class Snapshot {
+      public:
+        QString read(const QString& section, const QString& key) const;
+
+      private:
+        friend class IniFiles;
+        explicit Snapshot(const std::string& hostPath) : file_(hostPath) {}
+        ini::ProfileSnapshot file_;
+    };
+    Snapshot SettingsIniSnapshot() const;
+    Snapshot DefaultIniSnapshot() const;
+    Snapshot WebsitesIniSnapshot() const;
+
   private:
-    QString read(const std::string& hostPath, const QString& section, const QString& key) const;
+    std::string settingsIniForReading() const;
 
     platform::HostPaths paths_;
 };

@@ -70,13 +70,19 @@ std::string withValue(std::string_view text, std::string_view section, std::stri
 
 std::string readProfileString(const std::string& path, std::string_view section,
                               std::string_view key, std::size_t bufferSize) {
+    return ProfileSnapshot(path).read(section, key, bufferSize);
+}
+
+ProfileSnapshot::ProfileSnapshot(const std::string& path) : bytes_(file::load(path).bytes) {}
+
+std::string ProfileSnapshot::read(std::string_view section, std::string_view key,
+                                  std::size_t bufferSize) const {
     section = syntax::trimBlanks(section);
     key = syntax::trimBlanks(key);
     if (section.empty() || key.empty() || bufferSize == 0) {
         return {};
     }
-    const file::Loaded loaded = file::load(path);
-    const IniLocation found = locate(loaded.bytes, section, key);
+    const IniLocation found = locate(bytes_, section, key);
     if (!found.entry) {
         return {};
     }

@@ -17,6 +17,18 @@ namespace ini {
 std::string readProfileString(const std::string& path, std::string_view section,
                               std::string_view key, std::size_t bufferSize = 255);
 
+// A file read once, for many reads of the same moment's contents: each read gives what
+// readProfileString would have given then, without reading the file again.
+class ProfileSnapshot {
+  public:
+    explicit ProfileSnapshot(const std::string& path);
+    std::string read(std::string_view section, std::string_view key,
+                     std::size_t bufferSize = 255) const;
+
+  private:
+    std::string bytes_;
+};
+
 // Stores value under key in section, creating the file (and its folder) and the section
 // when absent. An existing value is replaced in place; a new entry "key=value" CR LF goes
 // after the last non-blank line of the section, a new section at the end of the file.

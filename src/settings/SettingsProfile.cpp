@@ -10,9 +10,9 @@ const QString kFalse = QStringLiteral("False");
 
 }  // namespace
 
-void applyProfile(const IniFiles& files, ProfileReader read, const ProfileBindings& bindings) {
+void applyProfile(const IniFiles::Snapshot& file, const ProfileBindings& bindings) {
     for (const ProfileBinding& binding : bindings) {
-        binding.set((files.*read)(kSection, binding.loadKey) == kTrue);
+        binding.set(file.read(kSection, binding.loadKey) == kTrue);
     }
 }
 

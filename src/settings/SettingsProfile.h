@@ -20,12 +20,10 @@ struct ProfileBinding {
 
 using ProfileBindings = std::vector<ProfileBinding>;
 
-// Which of the files a profile is read from: IniFiles::ReadSettingsIni or ReadDefaultIni.
-using ProfileReader = QString (IniFiles::*)(const QString&, const QString&) const;
-
-// Sets each binding in turn from its entry: only the exact text "True" ticks; anything
-// else, or no entry at all, unticks.
-void applyProfile(const IniFiles& files, ProfileReader read, const ProfileBindings& bindings);
+// Sets each binding in turn from its entry in the file (Settings.ini or Default.ini, read
+// once for the whole profile): only the exact text "True" ticks; anything else, or no entry
+// at all, unticks.
+void applyProfile(const IniFiles::Snapshot& file, const ProfileBindings& bindings);
 
 // Writes every binding to Settings.ini with one replacement of the file: a single flush to
 // disk rather than one per entry, and never half a profile. False when it was not saved.
