@@ -3,7 +3,10 @@
 # and the MinGW runtime folders, and the Qt plugins a Widgets program loads (the windows
 # platform plugin and the native style), with the DLLs those import. windeployqt does not
 # run in a cross build; objdump lists the imports instead. System DLLs are left alone.
-# Uses TESSORIN_QT_WIN, TESSORIN_OBJDUMP and TESSORIN_MINGW_DLL_DIRS.
+# Each copied DLL is stripped of its symbols. Uses TESSORIN_QT_WIN, TESSORIN_OBJDUMP,
+# TESSORIN_STRIP and TESSORIN_MINGW_DLL_DIRS.
+
+cmake_policy(VERSION 3.25)
 
 function(tessorin_imports binary out)
     execute_process(COMMAND ${TESSORIN_OBJDUMP} -p ${binary} OUTPUT_VARIABLE dump
@@ -43,6 +46,7 @@ function(tessorin_deploy_runtime folder program)
             find_file(found_${key} ${name} PATHS ${search_dirs} NO_DEFAULT_PATH NO_CACHE)
             if(found_${key})
                 file(COPY ${found_${key}} DESTINATION ${folder})
+                execute_process(COMMAND ${TESSORIN_STRIP} --strip-unneeded ${folder}/${name})
                 list(APPEND pending ${folder}/${name})
             endif()
         endforeach()

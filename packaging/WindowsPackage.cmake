@@ -28,9 +28,9 @@ add_custom_command(OUTPUT ${TESSORIN_ICON}
                    DEPENDS ${icon_pngs} VERBATIM)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/windows/Tessorin.rc.in
                ${CMAKE_BINARY_DIR}/generated/Tessorin.rc @ONLY)
+add_custom_target(tessorin_windows_icon DEPENDS ${TESSORIN_ICON})
 target_sources(tessorin PRIVATE ${CMAKE_BINARY_DIR}/generated/Tessorin.rc)
-set_source_files_properties(${CMAKE_BINARY_DIR}/generated/Tessorin.rc PROPERTIES
-                            OBJECT_DEPENDS ${TESSORIN_ICON})
+add_dependencies(tessorin tessorin_windows_icon)
 
 install(TARGETS tessorin RUNTIME DESTINATION .)
 install(FILES ${PROJECT_SOURCE_DIR}/data/Websites.ini ${PROJECT_SOURCE_DIR}/data/Default.ini
@@ -42,6 +42,7 @@ install(CODE "
     set(TESSORIN_QT_WIN \"${TESSORIN_QT_WIN}\")
     set(TESSORIN_OBJDUMP \"${CMAKE_OBJDUMP}\")
     set(TESSORIN_MINGW_DLL_DIRS \"${TESSORIN_MINGW_DLL_DIRS}\")
+    set(TESSORIN_STRIP \"${CMAKE_STRIP}\")
     include(\"${PROJECT_SOURCE_DIR}/cmake/DeployWindowsRuntime.cmake\")
     tessorin_deploy_runtime(\"\${CMAKE_INSTALL_PREFIX}\" Tessorin.exe)
 ")
@@ -63,4 +64,8 @@ set(CPACK_NSIS_MUI_UNIICON ${TESSORIN_ICON})
 set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
 set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)
 set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
+set(CPACK_STRIP_FILES ON)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/windows/CPackOptions.cmake.in
+               ${CMAKE_BINARY_DIR}/CPackOptions.cmake @ONLY)
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_BINARY_DIR}/CPackOptions.cmake)
 include(CPack)

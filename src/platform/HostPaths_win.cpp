@@ -20,7 +20,7 @@ QString userFolder(QStandardPaths::StandardLocation location) {
 // A Settings.ini saved by an older version sits in the installation folder, or, where
 // Windows redirected the write of a program without rights there, in the user's
 // VirtualStore copy of that folder, which is then the newer one.
-QStringList oldSettingsFiles(const QString& installFolder) {
+QStringList oldSettingsLocations(const QString& installFolder) {
     const QString local = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     const QString folderBelowDrive = QDir::fromNativeSeparators(installFolder).mid(3);
     const QString virtualStore = QDir(local).filePath(
@@ -42,7 +42,7 @@ HostPaths HostPaths::forThisHost() {
             userFolder(QStandardPaths::AppLocalDataLocation),
             installFolder,
             QFileInfo(explorer).isExecutable() ? explorer : QString(),
-            oldSettingsFiles(installFolder)};
+            oldSettingsLocations(installFolder)};
 }
 
 }  // namespace platform

@@ -33,7 +33,8 @@ bool HostProgramStarter::canPass(const QString& commandLine) const {
 bool HostProgramStarter::start(const QString& commandLine) {
     // CreateProcessW reads the line up to its first NUL: the program would get a
     // shortened address, or lose a closing quote, and we would report success.
-    if (commandLine.trimmed().isEmpty() || commandLine.contains(QChar(u'\0'))) {
+    if (commandLine.trimmed().isEmpty() || commandLine.contains(QChar(u'\0')) ||
+        !canPass(commandLine)) {
         return false;
     }
     // CreateProcessW may write into the line, so it gets its own copy.

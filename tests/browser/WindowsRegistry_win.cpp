@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QProcess>
+#include <map>
 
 #include "browser/modWWW.h"
 #include "platform/Registry.h"
@@ -27,16 +28,16 @@ TEST(WindowsRegistry, ValuesOfEachTypeReadBackThroughGetRegValues) {
     ASSERT_TRUE(reg({"add", key, "/v", "Text", "/t", "REG_SZ", "/d", "hello world", "/f"}));
     ASSERT_TRUE(reg({"add", key, "/v", "Number", "/t", "REG_DWORD", "/d", "42", "/f"}));
     ASSERT_TRUE(reg({"add", key, "/v", "Bytes", "/t", "REG_BINARY", "/d", "0aff", "/f"}));
-    const std::vector<modWWW::RegValue> values =
-        modWWW::GetRegValues(*kRegistry, platform::RegistryRoot::ClassesRoot, "TessorinTest");
+    std::map<std::string, modWWW::RegValue> byName;  // the registry's own order is its own
+    for (modWWW::RegValue& value :
+         modWWW::GetRegValues(*kRegistry, platform::RegistryRoot::ClassesRoot, "TessorinTest")) {
+        byName[value.name] = std::move(value);
+    }
     reg({"delete", key, "/f"});
-    ASSERT_EQ(values.size(), 3u);
-    EXPECT_EQ(values[0].name, "Text");
-    EXPECT_EQ(std::get<std::string>(values[0].data), "hello world");
-    EXPECT_EQ(values[1].name, "Number");
-    EXPECT_EQ(std::get<std::int32_t>(values[1].data), 42);
-    EXPECT_EQ(values[2].name, "Bytes");
-    EXPECT_EQ(std::get<std::vector<std::uint8_t>>(values[2].data),
+    ASSERT_EQ(byName.size(), 3u);
+    EXPECT_EQ(std::get<std::string>(byName["Text"].data), "hello world");
+    EXPECT_EQ(std::get<std::int32_t>(byName["Number"].data), 42);
+    EXPECT_EQ(std::get<std::vector<std::uint8_t>>(byName["Bytes"].data),
               (std::vector<std::uint8_t>{0x0a, 0xff}));
     EXPECT_TRUE(
         modWWW::GetRegValues(*kRegistry, platform::RegistryRoot::ClassesRoot, "TessorinTest")
