@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFontInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPointer>
@@ -177,7 +178,8 @@ TEST_F(AboutTest, LayoutOfTheBox) {
     auto* credit = box->findChild<QLabel*>("Label2");
     ASSERT_TRUE(version && credit);
     EXPECT_LE(credit->fontMetrics().horizontalAdvance(credit->text()), credit->width())
-        << "the credit line fits its label";
+        << "the credit line fits its label in " << credit->font().toString().toStdString() << ", "
+        << QFontInfo(credit->font()).family().toStdString();
 }
 
 TEST_F(AboutTest, ClosingDestroysTheBox) {

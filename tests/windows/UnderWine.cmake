@@ -21,15 +21,10 @@ set(wine_environment "TESSORIN_WINEPREFIX=${TESSORIN_WINEPREFIX}")
 set_tests_properties(wine_prefix_start wine_prefix_stop PROPERTIES
                      ENVIRONMENT "${wine_environment}")
 
-# Qt's offscreen platform on Windows reads fonts only from a folder of font files: Wine's
-# own, which has its Tahoma, the face the fixed windows were drawn for.
-set(wine_fonts Z:/usr/share/wine/fonts)
-
 # Runs test <name> under the shared prefix, its DLLs found in Qt's and MinGW's folders.
 function(tessorin_under_wine name)
     string(JOIN " " dll_dirs ${TESSORIN_QT_WIN}/bin ${TESSORIN_MINGW_DLL_DIRS})
     set_property(TEST ${name} APPEND PROPERTY ENVIRONMENT
-                 "${wine_environment}" "TESSORIN_WINE_DLL_DIRS=${dll_dirs}"
-                 "QT_QPA_FONTDIR=${wine_fonts}")
+                 "${wine_environment}" "TESSORIN_WINE_DLL_DIRS=${dll_dirs}")
     set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine)
 endfunction()
