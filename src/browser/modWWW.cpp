@@ -11,7 +11,6 @@ namespace modWWW {
 
 namespace {
 
-constexpr char kBrowserCommandKey[] = R"(http\shell\open\command)";
 constexpr std::size_t kNameCapacity = 260;
 constexpr std::size_t kDataCapacity = 4096;
 constexpr std::uint32_t kMaxValues = 1'000'000;
@@ -90,7 +89,7 @@ std::vector<RegValue> GetRegValues(const platform::Registry& registry, platform:
 
 QString GetBrowserPath(const platform::Registry& registry) {
     const std::vector<RegValue> values =
-        GetRegValues(registry, platform::RegistryRoot::ClassesRoot, kBrowserCommandKey);
+        GetRegValues(registry, platform::RegistryRoot::ClassesRoot, platform::kBrowserCommandKey);
     if (values.empty()) {
         return QString::fromLatin1(kInvalidBrowser);
     }

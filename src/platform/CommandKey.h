@@ -7,8 +7,6 @@
 
 namespace platform {
 
-inline constexpr char kBrowserCommandKey[] = R"(http\shell\open\command)";
-
 // Registry key names ignore letter case, as they do on Windows.
 bool sameKeyName(const std::string& a, const std::string& b);
 

@@ -14,6 +14,9 @@ namespace platform {
 // 8-bit code page, as the A functions see it.
 enum class RegistryRoot { ClassesRoot };
 
+// The key whose default value is the command that opens an http address.
+inline constexpr char kBrowserCommandKey[] = R"(http\shell\open\command)";
+
 inline constexpr std::uint32_t kRegSz = 1;
 inline constexpr std::uint32_t kRegExpandSz = 2;
 inline constexpr std::uint32_t kRegDword = 4;

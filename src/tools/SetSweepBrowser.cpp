@@ -8,12 +8,11 @@ namespace setsweep {
 
 QString browserCommandLine(const platform::Registry& registry, const platform::HostPaths& paths,
                            const QString& hostPagePath) {
-    QString browser = platform::quoteWindowsArgumentAlways(paths.pageViewer);
-    if (paths.pageViewer.isEmpty()) {
-        browser = modWWW::GetBrowserPath(registry);
-        if (browser == QLatin1String(modWWW::kInvalidBrowser) || browser.isEmpty()) {
-            return {};
-        }
+    const QString browser = paths.pageViewer.isEmpty()
+                                ? modWWW::GetBrowserPath(registry)
+                                : platform::quoteWindowsArgumentAlways(paths.pageViewer);
+    if (browser == QLatin1String(modWWW::kInvalidBrowser) || browser.isEmpty()) {
+        return {};
     }
     // Quoted: a user folder may hold blanks.
     return browser + u' ' + platform::quoteWindowsArgument(hostPagePath);

@@ -1,13 +1,14 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
 namespace testing_doubles {
 
-// A real program to start: a shell script that writes the arguments it was given,
-// its own path first, NUL-separated, and renames the file into place once complete,
-// so a reader never sees half a record.
+// A real program to start, which writes the arguments it was given, its own path first,
+// NUL-separated, and renames the file into place once complete, so a reader never sees
+// half a record: a shell script on POSIX, a copy of a small recorder program on Windows.
 class RecordingProgram {
   public:
     // Creates the script at scriptPath; its record goes beside it.
@@ -20,6 +21,9 @@ class RecordingProgram {
     QStringList arguments() const;
 
   private:
+    // The record's text: UTF-8 from the script, UTF-16 from the Windows recorder.
+    static QString decodedRecord(const QByteArray& bytes);
+
     QString path_;
     QString record_;
 };

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
-#include <QTest>
 
 namespace testing_doubles {
 
@@ -22,18 +21,8 @@ RecordingProgram::RecordingProgram(QString scriptPath)
     script.setPermissions(script.permissions() | QFile::ExeOwner);
 }
 
-bool RecordingProgram::hasRecorded() const {
-    return QFile::exists(record_);
-}
-
-QStringList RecordingProgram::arguments() const {
-    QFile file(record_);
-    if (!QTest::qWaitFor([&] { return file.exists(); }, 10000) || !file.open(QIODevice::ReadOnly)) {
-        return {};
-    }
-    QString text = QString::fromUtf8(file.readAll());
-    text.chop(1);  // the NUL after the last argument
-    return text.split(QChar(0));
+QString RecordingProgram::decodedRecord(const QByteArray& bytes) {
+    return QString::fromUtf8(bytes);
 }
 
 }  // namespace testing_doubles

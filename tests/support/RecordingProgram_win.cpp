@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
-#include <QTest>
 
 #include "support/RecordingProgram.h"
 
@@ -18,20 +17,9 @@ RecordingProgram::RecordingProgram(QString scriptPath)
     }
 }
 
-bool RecordingProgram::hasRecorded() const {
-    return QFile::exists(record_);
-}
-
-QStringList RecordingProgram::arguments() const {
-    QFile file(record_);
-    if (!QTest::qWaitFor([&] { return file.exists(); }, 10000) || !file.open(QIODevice::ReadOnly)) {
-        return {};
-    }
-    const QByteArray bytes = file.readAll();
-    QString text = QString::fromUtf16(reinterpret_cast<const char16_t*>(bytes.constData()),
-                                      bytes.size() / 2);
-    text.chop(1);  // the NUL after the last argument
-    return text.split(QChar(0));
+QString RecordingProgram::decodedRecord(const QByteArray& bytes) {
+    return QString::fromUtf16(reinterpret_cast<const char16_t*>(bytes.constData()),
+                              bytes.size() / 2);
 }
 
 }  // namespace testing_doubles
