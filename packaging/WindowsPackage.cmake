@@ -64,6 +64,10 @@ set(CPACK_NSIS_MUI_UNIICON ${TESSORIN_ICON})
 set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
 set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)
 set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
+# A 64-bit installer: it installs to the real Program Files and registers its uninstaller
+# in the 64-bit view of the registry, where Add/Remove Programs looks for a 64-bit program.
+set(CPACK_NSIS_DEFINES "Target amd64-unicode")
+set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
 set(CPACK_STRIP_FILES ON)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/windows/CPackOptions.cmake.in
                ${CMAKE_BINARY_DIR}/CPackOptions.cmake @ONLY)

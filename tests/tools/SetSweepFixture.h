@@ -31,6 +31,8 @@ class SetSweepTest : public ::testing::Test {
         if (!window->isActiveWindow()) {
             QApplication::setActiveWindow(window);
         }
+        // On Windows the focus comes in a message of its own, after the activation.
+        EXPECT_TRUE(QTest::qWaitFor([] { return QApplication::focusWidget() != nullptr; }));
     }
 
     // After the close box, the window is gone once deferred deletions have run.

@@ -22,9 +22,11 @@ set_tests_properties(wine_prefix_start wine_prefix_stop PROPERTIES
                      ENVIRONMENT "${wine_environment}")
 
 # Runs test <name> under the shared prefix, its DLLs found in Qt's and MinGW's folders.
+# The tests take turns: they share one X server, where a window one test activates would
+# take the activation from another test's window.
 function(tessorin_under_wine name)
     string(JOIN " " dll_dirs ${TESSORIN_QT_WIN}/bin ${TESSORIN_MINGW_DLL_DIRS})
     set_property(TEST ${name} APPEND PROPERTY ENVIRONMENT
                  "${wine_environment}" "TESSORIN_WINE_DLL_DIRS=${dll_dirs}")
-    set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine)
+    set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK wine_display)
 endfunction()

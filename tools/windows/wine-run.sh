@@ -15,4 +15,9 @@ for dir in ${TESSORIN_WINE_DLL_DIRS:-}; do
     path+="$(windows_path "$dir");"
 done
 export WINEPATH="$path${WINEPATH:-}"
+# The run's own X server (wine-prefix.sh), whatever display the caller has.
+display_file=$TESSORIN_WINEPREFIX/.tessorin-display
+if [[ -s $display_file ]]; then
+    export DISPLAY=:$(head -n 1 "$display_file")
+fi
 exec wine "$@"
