@@ -72,4 +72,6 @@ set(CPACK_STRIP_FILES ON)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/windows/CPackOptions.cmake.in
                ${CMAKE_BINARY_DIR}/CPackOptions.cmake @ONLY)
 set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_BINARY_DIR}/CPackOptions.cmake)
+# The installer's name is set for the NSIS generator only (CPackOptions.cmake.in).
+set(TESSORIN_WINDOWS_INSTALLER ${CMAKE_BINARY_DIR}/${CPACK_PACKAGE_FILE_NAME}-setup.exe)
 include(CPack)

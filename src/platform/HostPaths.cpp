@@ -24,7 +24,10 @@ const FixedLocation kFixedLocations[] = {
 QString HostPaths::map(const QString& windowsPath) const {
     for (const FixedLocation& location : kFixedLocations) {
         if (windowsPath.compare(QLatin1String(location.windowsPath), Qt::CaseInsensitive) == 0) {
-            return QDir(this->*location.folder).filePath(QLatin1String(location.fileName));
+            // In the host's own form: a Windows program hands C:\...\file to the programs
+            // it starts and names it so in its messages.
+            return QDir::toNativeSeparators(
+                QDir(this->*location.folder).filePath(QLatin1String(location.fileName)));
         }
     }
     return windowsPath;

@@ -74,9 +74,10 @@ class SetSweepTest : public ::testing::Test {
         QTest::mouseClick(viewPics(), Qt::LeftButton);
     }
 
-    // Where the page is expected on this host: the per-user data folder.
+    // Where the page is expected on this host, in its own form: the per-user data folder.
     QString pagePath() const {
-        return QDir(doubles.services.paths.userDataDir).filePath(QStringLiteral("script.html"));
+        return QDir::toNativeSeparators(
+            QDir(doubles.services.paths.userDataDir).filePath(QStringLiteral("script.html")));
     }
 
     QByteArray pageOnDisk() const {

@@ -30,3 +30,10 @@ function(tessorin_under_wine name)
                  "${wine_environment}" "TESSORIN_WINE_DLL_DIRS=${dll_dirs}")
     set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK wine_display)
 endfunction()
+
+# Tessorin as a Windows user gets it: the installer that make windows built, run silently
+# into a prefix of the test's own, and the installed program driven with keys and clicks.
+add_test(NAME windows_installed
+         COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/installed.sh ${TESSORIN_WINDOWS_INSTALLER}
+                 $<TARGET_FILE:tessorin_test_recorder>)
+set_tests_properties(windows_installed PROPERTIES TIMEOUT 300 SKIP_RETURN_CODE 77 LABELS e2e)
