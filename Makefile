@@ -44,7 +44,7 @@ run: build
 
 test: build
 	ctest --preset default -j $(JOBS)
-	$(MAKE) --no-print-directory test-sanitized fuzz
+	$(MAKE) --no-print-directory test-sanitized fuzz test-windows
 
 # The whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer, in a build
 # tree of its own; any report ends the test program that made it, so its test fails. The
@@ -100,7 +100,7 @@ windows: windows-qt
 	cmake --build --preset windows -j $(JOBS)
 	cd build-windows && cpack --config CPackConfig.cmake
 
-# The Windows build's tests, under Wine.
+# The Windows build's tests under Wine, and the installer's end-to-end test.
 test-windows: windows
 	ctest --preset windows -j $(JOBS)
 
