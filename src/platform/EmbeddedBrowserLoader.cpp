@@ -5,17 +5,12 @@
 #include <QPluginLoader>
 
 #include "platform/EmbeddedBrowser.h"
+#include "platform/HostPaths.h"
 #include "platform/SharedOpenGLContext.h"
 
 namespace platform {
 
 namespace {
-
-QString hostPluginFolder() {
-    QDir prefix(QCoreApplication::applicationDirPath());
-    prefix.cdUp();
-    return prefix.filePath(QStringLiteral(TESSORIN_PLUGIN_DIR));
-}
 
 class PluginBrowserLoader final : public EmbeddedBrowserLoader {
   public:
@@ -72,7 +67,7 @@ std::unique_ptr<EmbeddedBrowserLoader> makeHostBrowserLoader() {
       public:
         EmbeddedBrowserFactory* factory(QString& errorText) override {
             if (!loader_) {
-                loader_ = makePluginBrowserLoader(hostPluginFolder());
+                loader_ = makePluginBrowserLoader(HostPaths::forThisHost().pluginDir);
             }
             return loader_->factory(errorText);
         }

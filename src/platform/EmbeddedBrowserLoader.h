@@ -17,14 +17,14 @@ class EmbeddedBrowserLoader {
     virtual EmbeddedBrowserFactory* factory(QString& errorText) = 0;
 };
 
-// Looks for the plugin in <prefix>/lib/tessorin/plugins, prefix being the folder above
-// the executable's.
+// Looks for the plugin in the host's plugin folder (HostPaths::pluginDir).
 std::unique_ptr<EmbeddedBrowserLoader> makeHostBrowserLoader();
 
 // Looks for the plugin in the given folder only.
 std::unique_ptr<EmbeddedBrowserLoader> makePluginBrowserLoader(const QString& pluginFolder);
 
-// The plugin's file name without the host's prefix and suffix (lib….so, ….dll).
-inline constexpr char kBrowserPluginBaseName[] = "tessorin_webengine";
+// The plugin's file name without the host's prefix and suffix (lib….so, ….dll): Qt
+// WebEngine's on Linux, the Windows web browser control's on Windows.
+inline constexpr char kBrowserPluginBaseName[] = TESSORIN_BROWSER_PLUGIN;
 
 }  // namespace platform

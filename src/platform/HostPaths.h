@@ -12,6 +12,7 @@ struct HostPaths {
     QString userConfigDir;   // holds Settings.ini
     QString userDataDir;     // holds the SetSweep page
     QString helperDir;       // holds the small programs the program starts itself
+    QString pluginDir;       // holds the web view plugin, loaded on first use
     QString pageViewer;      // the program that shows the SetSweep page; empty: the
                              // browser registered for web addresses
     // Settings.ini files of an older installation, the first that exists read in place of

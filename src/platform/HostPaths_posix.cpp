@@ -25,6 +25,7 @@ HostPaths HostPaths::forThisHost() {
             xdgFolder(QStandardPaths::GenericConfigLocation),
             xdgFolder(QStandardPaths::GenericDataLocation),
             prefix.filePath(QStringLiteral("lib/tessorin")),
+            prefix.filePath(QStringLiteral(TESSORIN_PLUGIN_DIR)),
             {},
             {}};
 }

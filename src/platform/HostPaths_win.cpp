@@ -31,15 +31,17 @@ QStringList oldSettingsLocations(const QString& installFolder) {
 
 }  // namespace
 
-// The site templates and default profile sit beside the executable, in the installation
-// folder. Internet Explorer shows the SetSweep page where it is still installed (current
-// Windows hands it to Edge by itself); elsewhere the registered browser does.
+// The site templates, the default profile and the web view plugin sit beside the
+// executable, in the installation folder. Internet Explorer shows the SetSweep page where it is
+// still installed (current Windows hands it to Edge by itself); elsewhere the registered browser
+// does.
 HostPaths HostPaths::forThisHost() {
     const QString installFolder = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
     const QString explorer = QString::fromLatin1(kInternetExplorer);
     return {installFolder,
             userFolder(QStandardPaths::AppDataLocation),
             userFolder(QStandardPaths::AppLocalDataLocation),
+            installFolder,
             installFolder,
             QFileInfo(explorer).isExecutable() ? explorer : QString(),
             oldSettingsLocations(installFolder)};

@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QScreen>
 #include <QTest>
+#include <QWindow>
 #include <cmath>
 
 #include "peekshot/RecordingBrowser.h"
@@ -83,8 +84,11 @@ TEST_F(PeekShotPopup, IsCentredOnTheScreenAtItsDesignedSize) {
     const auto centred = [](int screenPixels, int windowPixels) {
         return static_cast<int>(std::lround((screenPixels * 15 - windowPixels * 15) / 2 / 15.0));
     };
-    EXPECT_EQ(popup->pos(), screen.topLeft() + QPoint(centred(screen.width(), 224),
-                                                      centred(screen.height(), 284)));
+    // The whole window is centred, with the frame the window system gives it (none offscreen).
+    const QWindow* handle = popup->windowHandle();
+    const QSize outer = QSize(224, 284).grownBy(handle ? handle->frameMargins() : QMargins());
+    EXPECT_EQ(popup->pos(), screen.topLeft() + QPoint(centred(screen.width(), outer.width()),
+                                                      centred(screen.height(), outer.height())));
     EXPECT_EQ(popup->size(), QSize(224, 284));
 }
 

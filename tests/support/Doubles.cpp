@@ -96,6 +96,7 @@ TestServices::TestServices()
                                    root.filePath(QStringLiteral("config")),
                                    root.filePath(QStringLiteral("data")),
                                    root.filePath(QStringLiteral("helpers")),
+                                   root.filePath(QStringLiteral("plugins")),
                                    {},
                                    {}},
                [this] { ++endProgramCalls; }} {

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # installed.sh <setup.exe> <recorder.exe>: Tessorin as a Windows user gets it. The installer
 # runs silently into a fresh Wine prefix; Tessorin.exe is started from Program Files and
-# driven with real keys and clicks: a search on two sites, a saved profile and a SetSweep
-# page, each reaching a recording program registered as the web browser.
+# driven with real keys and clicks: a search on two sites, a saved profile, a SetSweep page
+# and a PeekShot search, the browser starts reaching a recording program registered as the
+# web browser.
 set -euo pipefail
 tests_dir=$(dirname "$(realpath "$0")")
 tools=$tests_dir/../../tools/windows
@@ -99,6 +100,17 @@ activate() {
     sleep 0.5
 }
 
+# Clicks a point given in twips from the top-left corner of a window's client area. Wine
+# draws the frame inside the X window here: the client area sits one border in from the
+# sides and the bottom, below the caption and the menu bar.
+click_client_twips() {
+    local id=$1 client_width=$2 client_height=$3 left=$4 top=$5 WIDTH= HEIGHT=
+    eval "$(xdotool getwindowgeometry --shell "$id" | grep -E '^(WIDTH|HEIGHT)=')"
+    local border=$(((WIDTH - client_width / 15) / 2))
+    local above=$((HEIGHT - client_height / 15 - border))
+    xdotool mousemove --window "$id" $((border + left / 15)) $((above + top / 15)) click 1
+}
+
 # --- A search on two sites -------------------------------------------------------------
 setsid wine "$install_dir/Tessorin.exe" >>"$SESSION_PROGRAM_LOG" 2>&1 &
 SESSION_PROGRAM_PID=$!
@@ -148,12 +160,37 @@ wait_records 1
 [[ $(record_argument 1) == "$page_on_windows" ]] ||
     session_fail "the browser got [$(record_argument 1)], expected [$page_on_windows]"
 grep -q $'^start=6080;\r$' "$page" || session_fail "the page does not start at 6080"
+rm -f "$SESSION_STARTS"/*
 
 activate "SetSweep"
 session_key ctrl+e
 page_gone() { [[ ! -e $page ]]; }
 session_wait_for 20 "SetSweep to delete its page" page_gone
 session_program_running || session_fail "the program ended with SetSweep"
+
+# --- PeekShot: the set's page in the program's own window ------------------------------
+activate "Tessorin v1.61"
+# The search unticked the sites; the PeekShot box, below them in the frame, is the only one
+# now, and Enter on it opens the set's page in the popup and no browser.
+click_client_twips "$(session_find_window "Tessorin v1.61")" 4245 3135 720 2040
+session_key Return
+session_wait_for 45 "the PeekShot window" session_program_shows "Tessorin - Lugnet Set Popup"
+sleep 2
+(($(windows_records | wc -l) == 0)) || session_fail "PeekShot started a browser"
+session_window_gone "Tessorin" || session_fail "a message box came with the PeekShot window"
+# The control was made: the program listed itself for the newest page engine, as it does
+# just before its first web browser control.
+emulation='HKCU\Software\Microsoft\Internet Explorer\Main\FeatureControl'
+emulation+='\FEATURE_BROWSER_EMULATION'
+wine reg query "$emulation" /v Tessorin.exe 2>/dev/null | grep -q 'REG_DWORD *0x2af9' ||
+    session_fail "Tessorin.exe is not listed for Internet Explorer 11's mode"
+session_program_running || session_fail "the program ended with PeekShot"
+# Its close box (Alt+F4 from the keyboard) destroys it, control and all.
+session_key alt+F4
+session_wait_for 20 "the PeekShot window to close" \
+    session_window_gone "Tessorin - Lugnet Set Popup"
+session_program_running || session_fail "the program ended with the PeekShot window"
+
 activate "Tessorin v1.61"
 session_key ctrl+x
 session_wait_for 20 "the program to end" session_program_ended
