@@ -1,3 +1,6 @@
+#include <shlobj.h>
+#include <windows.h>
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -11,10 +14,17 @@ namespace {
 
 constexpr char kInternetExplorer[] = R"(C:\Program Files\Internet Explorer\iExplore.exe)";
 
-// %APPDATA%\Tessorin and %LOCALAPPDATA%\Tessorin, the application being named "Tessorin":
-// a standard user can write neither the installation folder nor the root of drive C:.
-QString userFolder(QStandardPaths::StandardLocation location) {
-    return QDir::toNativeSeparators(QStandardPaths::writableLocation(location));
+// %APPDATA%\Tessorin and %LOCALAPPDATA%\Tessorin, whatever application and organisation
+// names the program was given: a standard user can write neither the installation folder
+// nor the root of drive C:.
+QString userFolder(const KNOWNFOLDERID& folder) {
+    PWSTR path = nullptr;
+    QString found;
+    if (SUCCEEDED(SHGetKnownFolderPath(folder, KF_FLAG_DEFAULT, nullptr, &path))) {
+        found = QString::fromWCharArray(path) + QStringLiteral("\\Tessorin");
+    }
+    CoTaskMemFree(path);
+    return found;
 }
 
 // A Settings.ini saved by an older version sits in the installation folder, or, where
@@ -39,8 +49,8 @@ HostPaths HostPaths::forThisHost() {
     const QString installFolder = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
     const QString explorer = QString::fromLatin1(kInternetExplorer);
     return {installFolder,
-            userFolder(QStandardPaths::AppDataLocation),
-            userFolder(QStandardPaths::AppLocalDataLocation),
+            userFolder(FOLDERID_RoamingAppData),
+            userFolder(FOLDERID_LocalAppData),
             installFolder,
             installFolder,
             QFileInfo(explorer).isExecutable() ? explorer : QString(),
