@@ -32,6 +32,11 @@ ULONG ControlSite::Release() {
     return left;
 }
 
+HRESULT ControlSite::SetActiveObject(IOleInPlaceActiveObject* object, LPCOLESTR) {
+    activeObject_ = object;
+    return S_OK;
+}
+
 HRESULT ControlSite::GetMoniker(DWORD, DWORD, IMoniker** moniker) {
     *moniker = nullptr;
     return E_NOTIMPL;

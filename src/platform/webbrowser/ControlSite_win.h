@@ -1,6 +1,7 @@
 #pragma once
 
 #include <ole2.h>
+#include <wrl/client.h>
 
 namespace platform::webbrowser {
 
@@ -12,6 +13,9 @@ class ControlSite final : public IOleClientSite, public IOleInPlaceSite, public 
     explicit ControlSite(HWND window) : window_(window) {}
     ControlSite(const ControlSite&) = delete;
     ControlSite& operator=(const ControlSite&) = delete;
+
+    // The control's part that takes the keys meant for it, while it is active; or null.
+    IOleInPlaceActiveObject* activeObject() const { return activeObject_.Get(); }
 
     // IUnknown
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override;
@@ -50,9 +54,7 @@ class ControlSite final : public IOleClientSite, public IOleInPlaceSite, public 
         return INPLACE_E_NOTOOLSPACE;
     }
     HRESULT STDMETHODCALLTYPE SetBorderSpace(LPCBORDERWIDTHS) override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE SetActiveObject(IOleInPlaceActiveObject*, LPCOLESTR) override {
-        return S_OK;
-    }
+    HRESULT STDMETHODCALLTYPE SetActiveObject(IOleInPlaceActiveObject* object, LPCOLESTR) override;
     HRESULT STDMETHODCALLTYPE InsertMenus(HMENU, LPOLEMENUGROUPWIDTHS) override {
         return E_NOTIMPL;
     }
@@ -67,6 +69,7 @@ class ControlSite final : public IOleClientSite, public IOleInPlaceSite, public 
 
     HWND window_;
     ULONG references_ = 1;
+    Microsoft::WRL::ComPtr<IOleInPlaceActiveObject> activeObject_;
 };
 
 }  // namespace platform::webbrowser

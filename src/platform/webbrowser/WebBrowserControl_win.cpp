@@ -1,5 +1,6 @@
 #include "platform/webbrowser/WebBrowserControl_win.h"
 
+#include "platform/webbrowser/ControlKeys_win.h"
 #include "platform/webbrowser/ControlSite_win.h"
 
 namespace platform::webbrowser {
@@ -53,11 +54,16 @@ bool WebBrowserControl::embed() {
         return false;
     }
     object_.As(&inPlace_);
-    return SUCCEEDED(object_.As(&browser_));
+    if (FAILED(object_.As(&browser_))) {
+        return false;
+    }
+    ControlKeys::add(window, site_);
+    return true;
 }
 
 // Every interface goes before the window does: the control's own window is a child of ours.
 void WebBrowserControl::release() {
+    ControlKeys::remove(reinterpret_cast<HWND>(winId()));
     browser_.Reset();
     if (inPlace_) {
         inPlace_->InPlaceDeactivate();
