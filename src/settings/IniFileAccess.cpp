@@ -8,6 +8,9 @@
 #include <QString>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 namespace ini::file {
 
@@ -19,18 +22,88 @@ QString hostName(const std::string& path) {
     return QFile::decodeName(QByteArray(path.data(), static_cast<qsizetype>(path.size())));
 }
 
-// The 8-bit text of a Unicode file, as the ANSI profile functions see it: characters the
-// code page lacks are lost there too.
-std::string eightBitFromUtf16Le(const QByteArray& bytes) {
-    QStringDecoder decode(QStringConverter::Utf16LE, QStringConverter::Flag::Stateless);
-    const QString text = decode(bytes.sliced(2));
-    return text.toLocal8Bit().toStdString();
+// A file's text cut into lines, each as its text and its line end ("\r\n", "\n", a CR
+// alone, or nothing at the end of the file).
+template <typename Text>
+std::vector<std::pair<Text, Text>> linesOf(Text all) {
+    std::vector<std::pair<Text, Text>> lines;
+    while (!all.empty()) {
+        std::size_t stop = 0;
+        while (stop < all.size() && all[stop] != '\r' && all[stop] != '\n') {
+            ++stop;
+        }
+        std::size_t end = stop;
+        if (end < all.size()) {
+            end += (all[end] == '\r' && end + 1 < all.size() && all[end + 1] == '\n') ? 2 : 1;
+        }
+        lines.emplace_back(all.substr(0, stop), all.substr(stop, end - stop));
+        all.remove_prefix(end);
+    }
+    return lines;
 }
 
-QByteArray utf16LeFromEightBit(std::string_view bytes) {
-    const QString text = QString::fromLocal8Bit(bytes.data(), static_cast<qsizetype>(bytes.size()));
+QString fromEightBit(std::string_view bytes) {
+    return QString::fromLocal8Bit(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
+QByteArray utf16Le(const QString& text) {
     QStringEncoder encode(QStringConverter::Utf16LE, QStringConverter::Flag::Stateless);
-    return QByteArray(kUtf16LeMark, 2) + QByteArray(encode(text));
+    return encode(text);
+}
+
+// A Unicode file's lines as stored (UTF-16 LE, two bytes a unit), without their line ends.
+std::vector<std::string> storedLinesOf(const QByteArray& units) {
+    const auto unitIs = [&](qsizetype at, char c) { return units[at] == c && units[at + 1] == 0; };
+    std::vector<std::string> lines;
+    qsizetype start = 0;
+    qsizetype at = 0;
+    for (; at + 1 < units.size(); at += 2) {
+        if (unitIs(at, '\r') || unitIs(at, '\n')) {
+            lines.push_back(units.sliced(start, at - start).toStdString());
+            const bool pair = unitIs(at, '\r') && at + 3 < units.size() && unitIs(at + 2, '\n');
+            at += pair ? 2 : 0;
+            start = at + 2;
+        }
+    }
+    // A last odd byte is no unit: it is dropped, as the conversion drops it.
+    const qsizetype rest = (units.size() - start) & ~qsizetype(1);
+    if (rest > 0) {
+        lines.push_back(units.sliced(start, rest).toStdString());
+    }
+    return lines;
+}
+
+// The 8-bit text of a Unicode file, as the ANSI profile functions see it (characters the
+// code page lacks are lost in it), and the file's lines as they were stored.
+Loaded fromUtf16Le(const QByteArray& bytes) {
+    QStringDecoder decode(QStringConverter::Utf16LE, QStringConverter::Flag::Stateless);
+    const QByteArray units = bytes.sliced(2);
+    const QString text = decode(units);
+    return {LoadStatus::Loaded, text.toLocal8Bit().toStdString(), Encoding::Utf16Le,
+            storedLinesOf(units)};
+}
+
+// The new 8-bit text as UTF-16, where each line the write left as it was keeps the form
+// it had in the file, and only the lines it wrote are converted from the code page.
+QByteArray toUtf16Le(std::string_view text, const Loaded& before) {
+    const auto oldLines = linesOf(std::string_view(before.bytes));
+    const bool linesKnown = oldLines.size() == before.storedLines.size();
+    QByteArray stored(kUtf16LeMark, 2);
+    std::size_t next = 0;  // old lines before this one are behind the write
+    for (const auto& [line, end] : linesOf(text)) {
+        std::size_t kept = next;
+        while (linesKnown && kept < oldLines.size() && oldLines[kept].first != line) {
+            ++kept;
+        }
+        if (linesKnown && kept < oldLines.size()) {
+            stored += QByteArray::fromStdString(before.storedLines[kept]);
+            next = kept + 1;
+        } else {
+            stored += utf16Le(fromEightBit(line));
+        }
+        stored += utf16Le(fromEightBit(end));
+    }
+    return stored;
 }
 
 }  // namespace
@@ -39,34 +112,34 @@ Loaded load(const std::string& path) {
     const QString name = hostName(path);
     const QFileInfo info(name);
     if (!info.exists()) {
-        return {LoadStatus::Missing, {}};
+        return {LoadStatus::Missing, {}, Encoding::EightBit, {}};
     }
     // Only a plain file (or a link to one) is read. A named pipe would keep the open
     // waiting for a writer and the window from ever appearing; a device may never end.
     if (!info.isFile()) {
-        return {LoadStatus::Unreadable, {}};
+        return {LoadStatus::Unreadable, {}, Encoding::EightBit, {}};
     }
     QFile file(name);
     if (!file.open(QIODevice::ReadOnly)) {
-        return {LoadStatus::Unreadable, {}};
+        return {LoadStatus::Unreadable, {}, Encoding::EightBit, {}};
     }
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        return {LoadStatus::Unreadable, {}};
+        return {LoadStatus::Unreadable, {}, Encoding::EightBit, {}};
     }
     if (bytes.startsWith(QByteArray(kUtf16LeMark, 2))) {
-        return {LoadStatus::Loaded, eightBitFromUtf16Le(bytes), Encoding::Utf16Le};
+        return fromUtf16Le(bytes);
     }
-    return {LoadStatus::Loaded, bytes.toStdString()};
+    return {LoadStatus::Loaded, bytes.toStdString(), Encoding::EightBit, {}};
 }
 
-bool replaceAtomically(const std::string& path, std::string_view bytes, Encoding encoding) {
+bool replaceAtomically(const std::string& path, std::string_view bytes, const Loaded& before) {
     const QString name = hostName(path);
     if (!QDir().mkpath(QFileInfo(name).absolutePath())) {
         return false;
     }
-    const QByteArray stored = encoding == Encoding::Utf16Le
-                                  ? utf16LeFromEightBit(bytes)
+    const QByteArray stored = before.encoding == Encoding::Utf16Le
+                                  ? toUtf16Le(bytes, before)
                                   : QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()));
     // Unbuffered, so a short write fails here. Through Qt's write buffer the bytes would
     // only reach the file inside commit(), whose flush error QSaveFile does not heed:

@@ -108,7 +108,8 @@ bool writeProfileStrings(const std::string& path, std::string_view section,
     if (loaded.status == file::LoadStatus::Unreadable) {
         return false;  // replacing a file we could not read would lose its contents
     }
-    std::string text = std::move(loaded.bytes);
+    // A copy: the store compares the new text with the old, line by line.
+    std::string text = loaded.bytes;
     bool allAccepted = true;
     bool anyAccepted = false;
     for (const Entry& entry : entries) {
@@ -121,7 +122,7 @@ bool writeProfileStrings(const std::string& path, std::string_view section,
         anyAccepted = true;
     }
     // Nothing to store must not touch the file, not even to create it.
-    return anyAccepted && file::replaceAtomically(path, text, loaded.encoding) && allAccepted;
+    return anyAccepted && file::replaceAtomically(path, text, loaded) && allAccepted;
 }
 
 }  // namespace ini

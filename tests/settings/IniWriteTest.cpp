@@ -51,14 +51,15 @@ TEST(IniWrite, ChangesOnlyTheEntryAndKeepsEveryOtherByte) {
     }
 }
 
-// A Unicode file stays one: every line of it, the new entry too, and its other text.
+// A Unicode file stays one: every line of it, the new entry too, and its other text, even
+// what the code page has no text for (here half a surrogate pair).
 TEST(IniWrite, KeepsAUtf16FileUtf16) {
     IniTestFolder folder;
-    folder.put(utf16File(u"; caf\u00E9\r\n[Tessorin]\r\nBrickset=False\r\n"));
+    folder.put(utf16File(u"; caf\u00E9 \xD83D\r\n[Tessorin]\r\nBrickset=False\r\n"));
     const ini::Entry entries[] = {{"Brickset", "True"}, {"Lego", "True"}};
     ASSERT_TRUE(ini::writeProfileStrings(folder.path(), "Tessorin", entries));
-    EXPECT_EQ(folder.bytes(),
-              utf16File(u"; caf\u00E9\r\n[Tessorin]\r\nBrickset=True\r\nLego=True\r\n"));
+    EXPECT_EQ(folder.bytes(), utf16File(u"; caf\u00E9 \xD83D\r\n[Tessorin]\r\nBrickset=True\r\n"
+                                        u"Lego=True\r\n"));
 }
 
 TEST(IniWrite, SeveralEntriesEndAsTheyWouldOneByOneAndRefusedOnesAreLeftOut) {
