@@ -24,9 +24,8 @@ QString hostName(const std::string& path) {
 
 // A file's text cut into lines, each as its text and its line end ("\r\n", "\n", a CR
 // alone, or nothing at the end of the file).
-template <typename Text>
-std::vector<std::pair<Text, Text>> linesOf(Text all) {
-    std::vector<std::pair<Text, Text>> lines;
+std::vector<std::pair<std::string_view, std::string_view>> linesOf(std::string_view all) {
+    std::vector<std::pair<std::string_view, std::string_view>> lines;
     while (!all.empty()) {
         std::size_t stop = 0;
         while (stop < all.size() && all[stop] != '\r' && all[stop] != '\n') {
@@ -86,7 +85,7 @@ Loaded fromUtf16Le(const QByteArray& bytes) {
 // The new 8-bit text as UTF-16, where each line the write left as it was keeps the form
 // it had in the file, and only the lines it wrote are converted from the code page.
 QByteArray toUtf16Le(std::string_view text, const Loaded& before) {
-    const auto oldLines = linesOf(std::string_view(before.bytes));
+    const auto oldLines = linesOf(before.bytes);
     const bool linesKnown = oldLines.size() == before.storedLines.size();
     QByteArray stored(kUtf16LeMark, 2);
     std::size_t next = 0;  // old lines before this one are behind the write
