@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <algorithm>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -64,10 +65,14 @@ std::vector<std::string> storedLinesOf(const QByteArray& units) {
             start = at + 2;
         }
     }
-    // A last odd byte is no unit: it is dropped, as the conversion drops it.
-    const qsizetype rest = (units.size() - start) & ~qsizetype(1);
+    // A last odd byte is no unit: the conversion reads it as a replacement character.
+    const qsizetype rest = units.size() - start;
     if (rest > 0) {
-        lines.push_back(units.sliced(start, rest).toStdString());
+        QByteArray last = units.sliced(start, rest & ~qsizetype(1));
+        if (rest % 2 != 0) {
+            last += QByteArrayLiteral("\xFD\xFF");
+        }
+        lines.push_back(last.toStdString());
     }
     return lines;
 }
@@ -85,18 +90,20 @@ Loaded fromUtf16Le(const QByteArray& bytes) {
 // The new 8-bit text as UTF-16, where each line the write left as it was keeps the form
 // it had in the file, and only the lines it wrote are converted from the code page.
 QByteArray toUtf16Le(std::string_view text, const Loaded& before) {
-    const auto oldLines = linesOf(before.bytes);
-    const bool linesKnown = oldLines.size() == before.storedLines.size();
     QByteArray stored(kUtf16LeMark, 2);
+    const auto oldLines = linesOf(before.bytes);
+    if (oldLines.size() != before.storedLines.size()) {
+        return stored + utf16Le(fromEightBit(text));  // no stored form to keep
+    }
     std::size_t next = 0;  // old lines before this one are behind the write
-    for (const auto& [line, end] : linesOf(text)) {
-        std::size_t kept = next;
-        while (linesKnown && kept < oldLines.size() && oldLines[kept].first != line) {
-            ++kept;
-        }
-        if (linesKnown && kept < oldLines.size()) {
-            stored += QByteArray::fromStdString(before.storedLines[kept]);
-            next = kept + 1;
+    for (const auto& [newText, end] : linesOf(text)) {
+        const std::string_view line = newText;  // a lambda cannot capture a binding
+        const auto kept =
+            std::find_if(oldLines.begin() + static_cast<std::ptrdiff_t>(next), oldLines.end(),
+                         [line](const auto& old) { return old.first == line; });
+        if (kept != oldLines.end()) {
+            next = static_cast<std::size_t>(kept - oldLines.begin());
+            stored += QByteArray::fromStdString(before.storedLines[next++]);
         } else {
             stored += utf16Le(fromEightBit(line));
         }
