@@ -4,7 +4,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 #include "platform/HostPaths.h"
 
@@ -14,29 +13,32 @@ namespace {
 
 constexpr char kInternetExplorer[] = R"(C:\Program Files\Internet Explorer\iExplore.exe)";
 
-// %APPDATA%\Tessorin and %LOCALAPPDATA%\Tessorin, whatever application and organisation
-// names the program was given: a standard user can write neither the installation folder
-// nor the root of drive C:.
-QString userFolder(const KNOWNFOLDERID& folder) {
+// The user's own folders from Windows itself, whatever application and organisation
+// names the program was given.
+QString knownFolder(const KNOWNFOLDERID& folder) {
     PWSTR path = nullptr;
     QString found;
     if (SUCCEEDED(SHGetKnownFolderPath(folder, KF_FLAG_DEFAULT, nullptr, &path))) {
-        found = QString::fromWCharArray(path) + QStringLiteral("\\Tessorin");
+        found = QString::fromWCharArray(path);
     }
     CoTaskMemFree(path);
     return found;
+}
+
+// %APPDATA%\Tessorin and %LOCALAPPDATA%\Tessorin: a standard user can write neither the
+// installation folder nor the root of drive C:.
+QString userFolder(const KNOWNFOLDERID& folder) {
+    return knownFolder(folder) + QStringLiteral("\\Tessorin");
 }
 
 // A Settings.ini saved by an older version sits in the installation folder, or, where
 // Windows redirected the write of a program without rights there, in the user's
 // VirtualStore copy of that folder, which is then the newer one.
 QStringList oldSettingsLocations(const QString& installFolder) {
-    const QString local = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    const QString folderBelowDrive = QDir::fromNativeSeparators(installFolder).mid(3);
-    const QString virtualStore = QDir(local).filePath(
-        QStringLiteral("VirtualStore/") + folderBelowDrive + QStringLiteral("/Settings.ini"));
-    return {QDir::toNativeSeparators(virtualStore),
-            QDir::toNativeSeparators(QDir(installFolder).filePath(QStringLiteral("Settings.ini")))};
+    const QString folderBelowDrive = installFolder.mid(3);
+    return {knownFolder(FOLDERID_LocalAppData) + QStringLiteral("\\VirtualStore\\") +
+                folderBelowDrive + QStringLiteral("\\Settings.ini"),
+            installFolder + QStringLiteral("\\Settings.ini")};
 }
 
 }  // namespace
