@@ -15,8 +15,7 @@ recorder=$(realpath "$2")
 [[ -f $installer ]] || session_fail "no installer at $installer: run make windows first"
 
 export TESSORIN_WINEPREFIX=$SESSION_DIR/prefix
-export WINEPREFIX=$TESSORIN_WINEPREFIX WINEARCH=win64 WINEDEBUG=-all
-export WINEDLLOVERRIDES=mscoree,mshtml=
+source "$tools/wine-env.sh"
 
 end_windows_session() {
     local status=$?

@@ -7,9 +7,7 @@
 # manager, so Wine is told to manage its windows itself: otherwise it waits two seconds for
 # a window manager's answer each time a window is hidden or destroyed.
 set -euo pipefail
-: "${TESSORIN_WINEPREFIX:?the Wine prefix of this test run}"
-export WINEPREFIX=$TESSORIN_WINEPREFIX WINEARCH=win64 WINEDEBUG=-all
-export WINEDLLOVERRIDES=mscoree,mshtml=
+source "$(dirname "$0")/wine-env.sh"
 display_file=$WINEPREFIX/.tessorin-display
 xserver_pid_file=$WINEPREFIX/.tessorin-xvfb-pid
 

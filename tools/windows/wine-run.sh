@@ -3,10 +3,7 @@
 # The Wine prefix is the test run's own (TESSORIN_WINEPREFIX, made by the wine_prefix
 # test); Qt's and MinGW's DLLs are found through WINEPATH, as if they sat beside the program.
 set -euo pipefail
-: "${TESSORIN_WINEPREFIX:?the Wine prefix of this test run}"
-export WINEPREFIX=$TESSORIN_WINEPREFIX WINEARCH=win64 WINEDEBUG=${WINEDEBUG:--all}
-# No Mono or Gecko download prompt: nothing here may wait for a person.
-export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
+source "$(dirname "$0")/wine-env.sh"
 windows_path() {
     printf 'Z:%s' "${1//\//\\}"
 }
