@@ -120,6 +120,7 @@ void frmTessorin::cmdView_Click() {
         return;
     }
     if (ui_.chkmin->isChecked()) {
+        minimisedBySearch_ = true;
         showMinimized();
     }
     OpenSelectedSites();
@@ -184,7 +185,8 @@ void frmTessorin::reportMissingSiteUrls() {
 }
 
 modWWW::UrlOpener frmTessorin::urlOpener() {
-    return modWWW::UrlOpener(services_.registry, services_.programs, services_.messages, this);
+    return modWWW::UrlOpener(services_.registry, services_.programs, services_.messages,
+                             services_.focus, this, [this] { return minimisedBySearch_; });
 }
 
 QStringList frmTessorin::selectedAddresses() const {
@@ -238,6 +240,14 @@ void frmTessorin::closeEvent(QCloseEvent* event) {
         endProgram();
     }
     event->accept();
+}
+
+void frmTessorin::changeEvent(QEvent* event) {
+    // The user brought the window back: from now on it is an ordinary window again.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        minimisedBySearch_ = false;
+    }
+    QMainWindow::changeEvent(event);
 }
 
 void frmTessorin::ConfirmSaveOnExit() {

@@ -38,6 +38,7 @@ class frmTessorin final : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     void Form_Load();
@@ -77,6 +78,9 @@ class frmTessorin final : public QMainWindow {
     short SiteCount = 0;
     bool ShowSaveConfirm = false;
     bool ending_ = false;
+    // "Minimize while searching" minimised the window and the user has not come back to it
+    // since. Kept here: a Wayland compositor never tells a program that it is minimised.
+    bool minimisedBySearch_ = false;
 
     QPointer<frmwarning> warning_;
     QPointer<frmPopup> popup_;

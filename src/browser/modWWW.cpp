@@ -5,6 +5,7 @@
 
 #include "platform/MessageBoxes.h"
 #include "platform/ProgramStarter.h"
+#include "platform/WindowFocus.h"
 #include "platform/WindowsCommandLine.h"
 
 namespace modWWW {
@@ -98,8 +99,14 @@ QString GetBrowserPath(const platform::Registry& registry) {
 }
 
 UrlOpener::UrlOpener(const platform::Registry& registry, platform::ProgramStarter& programs,
-                     platform::MessageBoxes& messages, QWidget* mainWindow)
-    : registry_(registry), programs_(programs), messages_(messages), mainWindow_(mainWindow) {}
+                     platform::MessageBoxes& messages, platform::WindowFocus& focus,
+                     QWidget* mainWindow, std::function<bool()> minimisedBySearch)
+    : registry_(registry),
+      programs_(programs),
+      messages_(messages),
+      focus_(focus),
+      minimisedBySearch_(std::move(minimisedBySearch)),
+      mainWindow_(mainWindow) {}
 
 void UrlOpener::OpenURL(const QString& address) {
     const auto noBrowser = [this] {
@@ -122,10 +129,16 @@ void UrlOpener::OpenURL(const QString& address) {
         return;
     }
     QCoreApplication::processEvents();
-    // Giving the focus back must not undo "Minimize while searching".
-    if (mainWindow_ && !mainWindow_->isMinimized()) {
-        mainWindow_->activateWindow();
+    giveFocusBack();
+}
+
+// Giving the focus back must not undo "Minimize while searching".
+void UrlOpener::giveFocusBack() {
+    if (!mainWindow_ || mainWindow_->isMinimized() ||
+        (minimisedBySearch_ && minimisedBySearch_())) {
+        return;
     }
+    focus_.giveBack(*mainWindow_);
 }
 
 bool UrlOpener::CanOpenAll(const QStringList& addresses) {

@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <QWidget>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <variant>
@@ -15,6 +16,7 @@
 namespace platform {
 class MessageBoxes;
 class ProgramStarter;
+class WindowFocus;
 }  // namespace platform
 
 // Finding the web browser registered for http addresses and starting it on one address.
@@ -42,8 +44,12 @@ QString GetBrowserPath(const platform::Registry& registry);
 // Starts the registered browser on one address, or says that there is none.
 class UrlOpener {
   public:
+    // The focus goes back to mainWindow after each start, unless it is minimised, by the
+    // window system's account or by minimisedBySearch's (which only the window itself can
+    // know where the window system reports no such state).
     UrlOpener(const platform::Registry& registry, platform::ProgramStarter& programs,
-              platform::MessageBoxes& messages, QWidget* mainWindow);
+              platform::MessageBoxes& messages, platform::WindowFocus& focus,
+              QWidget* mainWindow, std::function<bool()> minimisedBySearch = {});
 
     // The address reaches the browser as one argument, whatever it holds. Pending window
     // events are handled once afterwards, so the user may act between two addresses.
@@ -57,10 +63,13 @@ class UrlOpener {
     // Why the browser could not be given the address, or nothing when it can.
     std::optional<QString> refusalOf(const QString& browser, const QString& address) const;
     void showRefusal(const QString& text);
+    void giveFocusBack();
 
     const platform::Registry& registry_;
     platform::ProgramStarter& programs_;
     platform::MessageBoxes& messages_;
+    platform::WindowFocus& focus_;
+    std::function<bool()> minimisedBySearch_;
     // Guarded: the pending events handled in OpenURL could close the window.
     QPointer<QWidget> mainWindow_;
 };

@@ -82,7 +82,31 @@ std::optional<std::string> expanded(const std::string& argument, const std::stri
     return text;
 }
 
+struct KnownTerminal {
+    const char* program;
+    const char* runsTheRest;
+};
+
+// In GIO's order of preference.
+constexpr KnownTerminal kKnownTerminals[] = {
+    {"gnome-terminal", "--"}, {"mate-terminal", "-x"}, {"xfce4-terminal", "-x"},
+    {"tilix", "-e"},          {"konsole", "-e"},       {"nxterm", "-e"},
+    {"color-xterm", "-e"},    {"rxvt", "-e"},          {"dtterm", "-e"},
+    {"xterm", "-e"},
+};
+
 }  // namespace
+
+std::optional<Arguments> terminalCommand() {
+    for (const KnownTerminal& terminal : kKnownTerminals) {
+        const std::unique_ptr<gchar, decltype(&g_free)> found(
+            g_find_program_in_path(terminal.program), g_free);
+        if (found) {
+            return Arguments{found.get(), terminal.runsTheRest};
+        }
+    }
+    return std::nullopt;
+}
 
 std::optional<Arguments> parse(const char* exec) {
     gint count = 0;

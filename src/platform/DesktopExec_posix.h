@@ -36,4 +36,9 @@ bool isProgramAndAddressOnly(const Arguments& exec);
 Arguments withAddress(const Arguments& exec, const std::string& address,
                       const EntryFields& fields = {});
 
+// The terminal that an entry with Terminal=true runs in, found as GIO 2.74 finds it: the
+// first of its known terminals on PATH, as an absolute path, with the option after which
+// that terminal runs the rest of the line. Nothing when none is installed.
+std::optional<Arguments> terminalCommand();
+
 }  // namespace platform::desktop_exec

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <memory>
+
+#include "platform/LaunchActivation.h"
 
 namespace platform {
 
@@ -20,11 +23,20 @@ class ProgramStarter {
     virtual bool canPass(const QString& commandLine) const = 0;
 };
 
-// The host's own implementation (CreateProcess on Windows, QProcess elsewhere).
+// The host's own implementation (CreateProcess on Windows, QProcess elsewhere). On a Linux
+// desktop each start is also announced through the window system's launch protocol, so the
+// started browser may come forward; Windows lets the foreground program's child do so.
 class HostProgramStarter final : public ProgramStarter {
   public:
+    // Without an activation of its own, the window system's is taken on the first start.
+    explicit HostProgramStarter(std::unique_ptr<LaunchActivation> activation = nullptr);
+    ~HostProgramStarter() override;
+
     bool start(const QString& commandLine) override;
     bool canPass(const QString& commandLine) const override;
+
+  private:
+    std::unique_ptr<LaunchActivation> activation_;
 };
 
 }  // namespace platform

@@ -32,7 +32,30 @@ long longestArgument() {
 #endif
 }
 
+// The program with the launch's variables added to our own environment, which it otherwise
+// gets unchanged.
+bool startDetachedWith(const QString& program, const QStringList& arguments,
+                       const Launch& launch) {
+    if (launch.environment.empty()) {
+        return QProcess::startDetached(program, arguments);
+    }
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const auto& [name, value] : launch.environment) {
+        environment.insert(name, value);
+    }
+    QProcess process;
+    process.setProgram(program);
+    process.setArguments(arguments);
+    process.setProcessEnvironment(environment);
+    return process.startDetached();
+}
+
 }  // namespace
+
+HostProgramStarter::HostProgramStarter(std::unique_ptr<LaunchActivation> activation)
+    : activation_(std::move(activation)) {}
+
+HostProgramStarter::~HostProgramStarter() = default;
 
 bool HostProgramStarter::canPass(const QString& commandLine) const {
     long room = sysconf(_SC_ARG_MAX) - environmentSize() - kLaunchRoom;
@@ -59,9 +82,17 @@ bool HostProgramStarter::start(const QString& commandLine) {
         return false;
     }
     const QString program = arguments.takeFirst();
+    if (!activation_) {
+        activation_ = makeHostLaunchActivation();
+    }
+    const Launch launch = activation_->begin(program);
     // startDetached reports a failed exec (missing program, E2BIG for an argument the
     // system will not take) as false rather than raising anything.
-    return QProcess::startDetached(program, arguments);
+    if (!startDetachedWith(program, arguments, launch)) {
+        activation_->failed(launch);
+        return false;
+    }
+    return true;
 }
 
 }  // namespace platform

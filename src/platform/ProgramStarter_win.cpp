@@ -26,6 +26,12 @@ constexpr qsizetype kLongestCommandLine = 32766;
 
 }  // namespace
 
+// Windows lets the foreground program's child come forward by itself: no launch to hand over.
+HostProgramStarter::HostProgramStarter(std::unique_ptr<LaunchActivation> activation)
+    : activation_(std::move(activation)) {}
+
+HostProgramStarter::~HostProgramStarter() = default;
+
 bool HostProgramStarter::canPass(const QString& commandLine) const {
     return commandLine.size() <= kLongestCommandLine;
 }

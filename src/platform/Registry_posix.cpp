@@ -43,12 +43,15 @@ std::optional<QString> absoluteProgramPath(const std::string& program) {
 
 // The Exec line in the shape of a Windows open command, whose program the caller keeps
 // and starts with the address alone. A program followed by at most the address is
-// written as it is; any other line (options, an env or sh -c wrapper, flatpak run) names
-// the helper that runs the whole line. Nothing when the line cannot be parsed or the
-// program it would finally start is missing, since such a handler cannot open anything.
-std::optional<std::string> commandFromExec(const char* exec, const QString& helperDir) {
+// written as it is; any other line (options, an env or sh -c wrapper, flatpak run, an
+// entry that runs in a terminal) names the helper that runs the whole line. Nothing when
+// the line cannot be parsed or the program it would finally start is missing, or no
+// terminal is installed for an entry that needs one, since such a handler cannot open
+// anything.
+std::optional<std::string> commandFromExec(const char* exec, bool inTerminal,
+                                           const QString& helperDir) {
     const auto arguments = desktop_exec::parse(exec);
-    if (!arguments) {
+    if (!arguments || (inTerminal && !desktop_exec::terminalCommand())) {
         return std::nullopt;
     }
     const std::optional<QString> program =
@@ -57,7 +60,7 @@ std::optional<std::string> commandFromExec(const char* exec, const QString& help
         return std::nullopt;
     }
     QString command;
-    if (desktop_exec::isProgramAndAddressOnly(*arguments)) {
+    if (!inTerminal && desktop_exec::isProgramAndAddressOnly(*arguments)) {
         command = quoteWindowsArgumentAlways(*program);
         if (arguments->size() == 2) {
             command += QStringLiteral(R"( "%1")");
@@ -86,7 +89,7 @@ std::optional<std::string> defaultBrowserCommand(const QString& helperDir) {
     if (exec == nullptr || *exec == '\0') {
         return std::nullopt;
     }
-    return commandFromExec(exec, helperDir);
+    return commandFromExec(exec, gio()->entryFlag(handler.get(), "Terminal"), helperDir);
 }
 
 class GioRegistry final : public Registry {

@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "platform/HostPaths.h"
+#include "platform/WindowFocus.h"
 
 namespace platform {
 
@@ -21,6 +22,7 @@ struct Services {
     HostPaths paths;
     // Ends the whole program at once; other windows get no closing step.
     std::function<void()> endProgram;
+    WindowFocus& focus = hostWindowFocus();
 };
 
 }  // namespace platform

@@ -156,6 +156,37 @@ TEST_F(MainWindowTest, MinimiseComesBeforeTheBrowserStarts) {
     EXPECT_TRUE(minimisedAtStart);
 }
 
+// Where the window system keeps no minimised state (Wayland), isMinimized() turns false
+// while the browsers start: the window's own record still keeps the focus from coming back.
+TEST_F(MainWindowTest, FocusComesBackOnlyToAWindowTheSearchDidNotMinimise) {
+    typeQuery(QStringLiteral("10179"));
+    click(box("chkbrickset"));
+    click(box("chkpeeron"));
+    window().warning().chkdontshow->setChecked(true);
+    pressSearch();
+    EXPECT_EQ(doubles_.focus.askedFor, std::vector<QWidget*>(2, &window()));
+
+    doubles_.focus.askedFor.clear();
+    click(box("chkmin"));
+    doubles_.programs.onStart = [&] { window().setWindowState(Qt::WindowNoState); };
+    pressSearch();
+    EXPECT_EQ(openedAddresses().size(), 4);
+    EXPECT_TRUE(doubles_.focus.askedFor.empty());
+
+    // Once the user comes back to the window from another it is an ordinary one again.
+    doubles_.programs.onStart = nullptr;
+    click(box("chkmin"));
+    QWidget browser;
+    browser.show();
+    browser.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&browser));
+    window().showNormal();
+    window().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
+    pressSearch();
+    EXPECT_EQ(doubles_.focus.askedFor, std::vector<QWidget*>(2, &window()));
+}
+
 TEST_F(MainWindowTest, ABoxUntickedWhileSitesOpenIsSkipped) {
     typeQuery(QStringLiteral("10179"));
     click(box("chkauctionbrick"));

@@ -7,12 +7,14 @@
 #include <QDir>
 #include <QFile>
 #include <QProcessEnvironment>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "browser/modWWW.h"
 #include "platform/ProgramStarter.h"
 #include "platform/Registry.h"
+#include "platform/WindowFocus.h"
 #include "support/ChildTestRun.h"
 #include "support/Doubles.h"
 #include "support/QtPrinting.h"
@@ -43,7 +45,8 @@ TEST(DesktopHandlerChild, OpensTheAddress) {
     const auto registry = platform::makeHostRegistry(platform::HostPaths::forThisHost());
     platform::HostProgramStarter programs;
     testing_doubles::FakeMessageBoxes messages;
-    modWWW::UrlOpener(*registry, programs, messages, nullptr).OpenURL(kAddress);
+    modWWW::UrlOpener(*registry, programs, messages, platform::hostWindowFocus(), nullptr)
+        .OpenURL(kAddress);
     QFile report(qEnvironmentVariable("TESSORIN_TEST_REPORT"));
     ASSERT_TRUE(report.open(QIODevice::WriteOnly));
     for (const auto& message : messages.shown) {
@@ -60,11 +63,11 @@ class DesktopHandlerTest : public ::testing::TestWithParam<EntryShape> {
     }
 
     // Runs the search in a child and gives back its messages.
-    QString searchInChild(const QString& exec) {
+    QString searchInChild(const QString& exec, const QByteArray& moreEntryLines = {}) {
         QFile entry(root.filePath("DATA_HOME/applications/browser.desktop"));
         EXPECT_TRUE(entry.open(QIODevice::WriteOnly));
         entry.write("[Desktop Entry]\nType=Application\nName=Browser\nIcon=web\nExec=" +
-                    exec.toUtf8() + "\nMimeType=x-scheme-handler/http;\n");
+                    exec.toUtf8() + "\nMimeType=x-scheme-handler/http;\n" + moreEntryLines);
         entry.close();
         QFile defaults(root.filePath("CONFIG_HOME/mimeapps.list"));
         EXPECT_TRUE(defaults.open(QIODevice::WriteOnly));
@@ -137,3 +140,43 @@ INSTANTIATE_TEST_SUITE_P(
         EntryShape{"missing_program", "%B/uninstalled %u", {}},
         EntryShape{"env_of_a_missing_program", "env A=1 %B/uninstalled --new-window %u", {}}),
     [](const auto& info) { return std::string(info.param.what); });
+
+// A text browser's entry (Terminal=true) runs in the terminal GIO would pick, in GIO's order
+// of preference, the whole browser line after the terminal's own option.
+TEST_F(DesktopHandlerTest, RunsATerminalEntryInTheTerminalGioWouldPick) {
+    const QString bin = root.filePath("bin");
+    testing_doubles::RecordingProgram browser(bin + "/lynx");
+    const QByteArray terminalEntry = "Terminal=true\n";
+    for (const char* above : {"gnome-terminal", "mate-terminal", "xfce4-terminal", "tilix"}) {
+        if (!QStandardPaths::findExecutable(above).isEmpty()) {
+            GTEST_SKIP() << above << " is installed, and GIO would take it first";
+        }
+    }
+    {
+        testing_doubles::RecordingProgram xterm(bin + "/xterm");
+        testing_doubles::RecordingProgram konsole(bin + "/konsole");
+        EXPECT_EQ(searchInChild(browser.path() + " %u", terminalEntry), "");
+        EXPECT_EQ(konsole.arguments(),
+                  QStringList({konsole.path(), "-e", browser.path(), kAddress}));
+        EXPECT_FALSE(xterm.hasRecorded());
+    }
+    testing_doubles::RecordingProgram gnomeTerminal(bin + "/gnome-terminal");
+    EXPECT_EQ(searchInChild(browser.path() + " --dump %u", terminalEntry), "");
+    EXPECT_EQ(gnomeTerminal.arguments(),
+              QStringList({gnomeTerminal.path(), "--", browser.path(), "--dump", kAddress}));
+    EXPECT_FALSE(browser.hasRecorded()) << "started outside the terminal";
+}
+
+TEST_F(DesktopHandlerTest, ATerminalEntryWithoutATerminalIsNoBrowser) {
+    for (const char* terminal : {"gnome-terminal", "mate-terminal", "xfce4-terminal", "tilix",
+                                 "konsole", "nxterm", "color-xterm", "rxvt", "dtterm", "xterm"}) {
+        if (!QStandardPaths::findExecutable(terminal).isEmpty()) {
+            GTEST_SKIP() << terminal << " is installed";
+        }
+    }
+    testing_doubles::RecordingProgram browser(root.filePath("bin/lynx"));
+    EXPECT_EQ(searchInChild(browser.path() + " %u", "Terminal=true\n"),
+              "Unable to open URL. Install browser first!\n");
+    QTest::qWait(200);
+    EXPECT_FALSE(browser.hasRecorded());
+}

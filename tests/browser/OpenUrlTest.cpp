@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include "browser/modWWW.h"
+#include "platform/WindowFocus.h"
 #include "platform/WindowsCommandLine.h"
 #include "support/Doubles.h"
 #include "support/QtPrinting.h"
@@ -30,7 +31,8 @@ class OpenUrlTest : public ::testing::Test {
     testing_doubles::RecordingProgramStarter programs;
     testing_doubles::FakeMessageBoxes messages;
     QWidget mainWindow;
-    modWWW::UrlOpener opener{registry, programs, messages, &mainWindow};
+    modWWW::UrlOpener opener{registry, programs, messages, platform::hostWindowFocus(),
+                             &mainWindow};
 };
 
 }  // namespace

@@ -99,7 +99,8 @@ TestServices::TestServices()
                                    root.filePath(QStringLiteral("plugins")),
                                    {},
                                    {}},
-               [this] { ++endProgramCalls; }} {
+               [this] { ++endProgramCalls; },
+               focus} {
     QDir(root.path()).mkpath(QStringLiteral("install"));
     registry.setBrowserCommand(R"("/usr/bin/test-browser" --new-window "%1")");
 }

@@ -14,6 +14,7 @@
 #include "platform/ProgramStarter.h"
 #include "platform/Registry.h"
 #include "platform/Services.h"
+#include "platform/WindowFocus.h"
 
 namespace testing_doubles {
 
@@ -50,6 +51,14 @@ class RecordingProgramStarter final : public platform::ProgramStarter {
     std::function<void()> onStart;
 };
 
+// Records which windows the focus was to be given back to; moves no focus itself.
+class RecordingWindowFocus final : public platform::WindowFocus {
+  public:
+    void giveBack(QWidget& window) override { askedFor.push_back(&window); }
+
+    std::vector<QWidget*> askedFor;
+};
+
 // A registry holding whatever the test puts under each key.
 class FakeRegistry final : public platform::Registry {
   public:
@@ -82,6 +91,7 @@ struct TestServices {
     RecordingProgramStarter programs;
     FakeRegistry registry;
     FakeBrowserLoader browsers;
+    RecordingWindowFocus focus;
     int endProgramCalls = 0;
     platform::Services services;
 };

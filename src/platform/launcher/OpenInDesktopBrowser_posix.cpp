@@ -52,6 +52,21 @@ void enterWorkingFolder(GAppInfo* handler) {
     }
 }
 
+// An entry with Terminal=true (a text browser) runs inside a terminal, as GIO starts it.
+bool putInTerminal(GAppInfo* handler, platform::desktop_exec::Arguments& arguments) {
+    if (!G_IS_DESKTOP_APP_INFO(handler) ||
+        !g_desktop_app_info_get_boolean(G_DESKTOP_APP_INFO(handler), "Terminal")) {
+        return true;
+    }
+    const auto terminal = platform::desktop_exec::terminalCommand();
+    if (!terminal) {
+        std::fprintf(stderr, "tessorin-open-in-browser: no terminal to run the browser in\n");
+        return false;
+    }
+    arguments.insert(arguments.begin(), terminal->begin(), terminal->end());
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -70,6 +85,9 @@ int main(int argc, char* argv[]) {
     }
     platform::desktop_exec::Arguments arguments =
         platform::desktop_exec::withAddress(*exec, argv[1], fieldsOf(handler.get()));
+    if (!putInTerminal(handler.get(), arguments)) {
+        return 1;
+    }
     enterWorkingFolder(handler.get());
     std::vector<char*> pointers;
     for (std::string& argument : arguments) {
