@@ -6,8 +6,10 @@ SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 
 DEBIAN_PACKAGES := cmake g++ make pkg-config clang-format clang libclang-rt-14-dev \
 	qt6-base-dev qt6-base-dev-tools qt6-base-private-dev qt6-webengine-dev libglib2.0-dev libxcb1-dev \
+	libwayland-dev wayland-protocols qt6-wayland \
 	libgtest-dev libgmock-dev libbenchmark-dev \
-	fonts-liberation2 xvfb xauth xdotool imagemagick \
+	fonts-liberation2 xvfb xauth xdotool x11-utils imagemagick \
+	sway xwayland wtype grim jq \
 	desktop-file-utils appstream librsvg2-bin dpkg-dev file lintian
 
 .PHONY: all deps configure build run test test-sanitized fuzz package bench screenshots clean \

@@ -56,7 +56,9 @@ set(CPACK_DEB_COMPONENT_INSTALL ON)
 set(CPACK_COMPONENTS_ALL program peekshot)
 set(CPACK_DEBIAN_PROGRAM_PACKAGE_NAME tessorin)
 set(CPACK_DEBIAN_PROGRAM_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2")
-set(CPACK_DEBIAN_PROGRAM_PACKAGE_RECOMMENDS tessorin-peekshot)
+# Qt's wayland platform: without it a Wayland desktop runs the program through Xwayland,
+# which works, but hands a started browser no activation token for the desktop to honour.
+set(CPACK_DEBIAN_PROGRAM_PACKAGE_RECOMMENDS "tessorin-peekshot, qt6-wayland")
 set(CPACK_DEBIAN_PEEKSHOT_PACKAGE_NAME tessorin-peekshot)
 set(CPACK_DEBIAN_PEEKSHOT_PACKAGE_DEPENDS "tessorin (= ${PROJECT_VERSION}-1)")
 

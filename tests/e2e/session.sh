@@ -104,13 +104,15 @@ session_make_home() {
 
     local browser=$SESSION_DIR/recbrowser
     # One file per start: the argument count, then each argument on its own line. A page
-    # handed over is copied as it was at that moment. Written aside and renamed, so a
-    # reader never sees half a record.
+    # handed over is copied as it was at that moment, and the launch variables the desktop
+    # reads are kept beside it. Written aside and renamed, so a reader never sees half a
+    # record.
     cat >"$browser" <<EOF
 #!/bin/bash
 record=$SESSION_STARTS/\$\$
 { echo "\$#"; printf '%s\n' "\$@"; } >"\$record.part"
 if [[ \$# -eq 1 && -f \$1 ]]; then cp "\$1" "\$record.page"; fi
+env | grep -E '^(XDG_ACTIVATION_TOKEN|DESKTOP_STARTUP_ID)=' >"\$record.env" || true
 mv "\$record.part" "\$record.start"
 EOF
     chmod +x "$browser"

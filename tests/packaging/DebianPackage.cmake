@@ -26,9 +26,9 @@ function(expect_field deb field wanted unwanted)
 endfunction()
 
 expect_field(${program_deb} Depends
-             "libqt6core6;libqt6gui6;libqt6widgets6;libglib2.0-0;qt6-qpa-plugins;fonts-liberation2"
+             "libqt6core6;libqt6gui6;libqt6widgets6;libglib2.0-0;libwayland-client0;qt6-qpa-plugins;fonts-liberation2"
              "webengine")
-expect_field(${program_deb} Recommends tessorin-peekshot "")
+expect_field(${program_deb} Recommends "tessorin-peekshot;qt6-wayland" "")
 expect_field(${peekshot_deb} Depends "tessorin;libqt6webenginewidgets6" "")
 
 # A new version must reach the changelog and the software centre's release list too.

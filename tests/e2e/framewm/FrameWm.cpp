@@ -1,13 +1,21 @@
-// frame-wm LEFT RIGHT TOP BOTTOM: a window manager just big enough for the centring test.
-// It tells clients that it answers _NET_REQUEST_FRAME_EXTENTS, answers with the frame it
-// was given, and otherwise lets every window be placed and mapped where it asks. It draws
-// no frame: a window's position is exactly the frame position the program chose.
+// frame-wm LEFT RIGHT TOP BOTTOM: a window manager just big enough for the centring and
+// launch tests. It tells clients that it answers _NET_REQUEST_FRAME_EXTENTS, answers with
+// the frame it was given, and otherwise lets every window be placed and mapped where it
+// asks. It draws no frame: a window's position is exactly the frame position the program
+// chose.
+//
+// It also prints, one a line, what a launch test needs to see: each startup-notification
+// message broadcast on the root window ("startup new: ID=..."), and the server time at
+// which the root's _TESSORIN_TEST_MARK property was changed ("mark 12345"), which a test
+// sets before and after the input it makes.
 
 #include <xcb/xcb.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <map>
+#include <string>
 
 namespace {
 
@@ -48,6 +56,36 @@ void configureAsAsked(const xcb_configure_request_event_t& request) {
     xcb_configure_window(connection, request.window, mask, values);
 }
 
+// Startup notifications come 20 bytes a message, from a window of the sender's own, until
+// a NUL ends the text.
+class StartupMessages {
+  public:
+    StartupMessages() : begin_(atom("_NET_STARTUP_INFO_BEGIN")), more_(atom("_NET_STARTUP_INFO")) {}
+
+    void take(const xcb_client_message_event_t& piece) {
+        if (piece.format != 8 || (piece.type != begin_ && piece.type != more_)) {
+            return;
+        }
+        std::string& text = pending_[piece.window];
+        if (piece.type == begin_) {
+            text.clear();
+        }
+        const char* bytes = reinterpret_cast<const char*>(piece.data.data8);
+        const std::size_t length = strnlen(bytes, 20);
+        text.append(bytes, length);
+        if (length < 20) {
+            std::printf("startup %s\n", text.c_str());
+            std::fflush(stdout);
+            pending_.erase(piece.window);
+        }
+    }
+
+  private:
+    xcb_atom_t begin_;
+    xcb_atom_t more_;
+    std::map<xcb_window_t, std::string> pending_;
+};
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -64,8 +102,8 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
-    const uint32_t redirect =
-        XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
+    const uint32_t redirect = XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT |
+                              XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_PROPERTY_CHANGE;
     if (xcb_request_check(connection, xcb_change_window_attributes_checked(
                                           connection, root, XCB_CW_EVENT_MASK, &redirect))) {
         std::fprintf(stderr, "frame-wm: another window manager runs\n");
@@ -76,6 +114,8 @@ int main(int argc, char* argv[]) {
     const xcb_atom_t supported[] = {request, extents};
     xcb_change_property(connection, XCB_PROP_MODE_REPLACE, root, atom("_NET_SUPPORTED"),
                         XCB_ATOM_ATOM, 32, 2, supported);
+    const xcb_atom_t mark = atom("_TESSORIN_TEST_MARK");
+    StartupMessages startups;
     xcb_flush(connection);
     std::printf("ready\n");
     std::fflush(stdout);
@@ -86,6 +126,15 @@ int main(int argc, char* argv[]) {
                 const auto* message = reinterpret_cast<xcb_client_message_event_t*>(event);
                 if (message->type == request) {
                     setFrame(message->window, extents, frame);
+                }
+                startups.take(*message);
+                break;
+            }
+            case XCB_PROPERTY_NOTIFY: {
+                const auto* change = reinterpret_cast<xcb_property_notify_event_t*>(event);
+                if (change->atom == mark) {
+                    std::printf("mark %u\n", change->time);
+                    std::fflush(stdout);
                 }
                 break;
             }
