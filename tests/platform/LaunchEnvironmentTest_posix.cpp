@@ -1,0 +1,120 @@
+// What a started program receives from the desktop's launch protocol: the launch's own
+// variables on top of our environment, nothing else changed, and a failed start withdrawn.
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QProcessEnvironment>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "platform/LaunchActivation.h"
+#include "platform/ProgramStarter.h"
+#include "platform/StartupNotification_posix.h"
+#include "platform/WindowsCommandLine.h"
+#include "support/QtPrinting.h"
+
+namespace {
+
+struct LaunchLog {
+    QStringList begun;
+    QStringList failed;
+};
+
+// Hands out a numbered token per start, as a compositor would.
+class CountingActivation final : public platform::LaunchActivation {
+  public:
+    explicit CountingActivation(LaunchLog& log) : log_(log) {}
+
+    platform::Launch begin(const QString& program) override {
+        log_.begun << program;
+        const QString token = QStringLiteral("token-%1").arg(log_.begun.size());
+        return {{{QStringLiteral("XDG_ACTIVATION_TOKEN"), token},
+                 {QStringLiteral("DESKTOP_STARTUP_ID"), token}},
+                token};
+    }
+    void failed(const platform::Launch& launch) override { log_.failed << launch.startupId; }
+
+  private:
+    LaunchLog& log_;
+};
+
+// A program that writes its whole environment, NUL-separated.
+QString writeEnvironmentRecorder(const QTemporaryDir& root) {
+    const QString path = root.filePath(QStringLiteral("recorder"));
+    QFile script(path);
+    EXPECT_TRUE(script.open(QIODevice::WriteOnly));
+    script.write(QStringLiteral("#!/bin/sh\nenv -0 > '%1.part' && mv '%1.part' '%1'\n")
+                     .arg(root.filePath(QStringLiteral("environment")))
+                     .toUtf8());
+    script.close();
+    script.setPermissions(script.permissions() | QFile::ExeOwner);
+    return path;
+}
+
+QStringList recordedEnvironment(const QTemporaryDir& root) {
+    QFile record(root.filePath(QStringLiteral("environment")));
+    if (!QTest::qWaitFor([&] { return record.exists(); }, 10000) ||
+        !record.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    QStringList variables = QString::fromLocal8Bit(record.readAll()).split(QChar(u'\0'));
+    variables.removeAll(QString());
+    variables.sort();
+    return variables;
+}
+
+}  // namespace
+
+TEST(LaunchEnvironment, TheStartedProgramAloneGetsTheLaunchVariables) {
+    QTemporaryDir root;
+    const QString recorder = writeEnvironmentRecorder(root);
+    LaunchLog log;
+    platform::HostProgramStarter starter(std::make_unique<CountingActivation>(log));
+    ASSERT_TRUE(starter.start(platform::quoteWindowsArgument(recorder) + " x"));
+
+    QStringList expected = QProcessEnvironment::systemEnvironment().toStringList();
+    expected.removeIf([](const QString& variable) {
+        return variable.startsWith("XDG_ACTIVATION_TOKEN=") ||
+               variable.startsWith("DESKTOP_STARTUP_ID=");
+    });
+    expected << "XDG_ACTIVATION_TOKEN=token-1"
+             << "DESKTOP_STARTUP_ID=token-1";
+    expected.sort();
+    QStringList received = recordedEnvironment(root);
+    // The shell running the recorder sets these of its own.
+    for (QStringList* variables : {&expected, &received}) {
+        variables->removeIf([](const QString& variable) {
+            return variable.startsWith("PWD=") || variable.startsWith("SHLVL=") ||
+                   variable.startsWith("_=");
+        });
+    }
+    EXPECT_EQ(received, expected);
+    EXPECT_FALSE(qEnvironmentVariableIsSet("XDG_ACTIVATION_TOKEN") &&
+                 qEnvironmentVariable("XDG_ACTIVATION_TOKEN") == "token-1")
+        << "our own environment took the child's token";
+    EXPECT_TRUE(log.failed.isEmpty());
+}
+
+TEST(LaunchEnvironment, AStartThatFailsIsWithdrawnAndTheNextHasItsOwn) {
+    QTemporaryDir root;
+    QFile notRunnable(root.filePath(QStringLiteral("browser")));
+    ASSERT_TRUE(notRunnable.open(QIODevice::WriteOnly));
+    notRunnable.write("#!/nonexistent/interpreter\n");
+    notRunnable.close();
+    notRunnable.setPermissions(notRunnable.permissions() | QFile::ExeOwner);
+    LaunchLog log;
+    platform::HostProgramStarter starter(std::make_unique<CountingActivation>(log));
+    EXPECT_FALSE(starter.start(platform::quoteWindowsArgument(notRunnable.fileName()) + " x"));
+    EXPECT_EQ(log.failed, QStringList{"token-1"});
+    const QString recorder = writeEnvironmentRecorder(root);
+    ASSERT_TRUE(starter.start(platform::quoteWindowsArgument(recorder) + " x"));
+    EXPECT_TRUE(recordedEnvironment(root).contains("DESKTOP_STARTUP_ID=token-2"));
+    EXPECT_EQ(log.failed, QStringList{"token-1"});
+}
+
+TEST(StartupMessage, EscapesQuotesBlanksAndBackslashesInValues) {
+    EXPECT_EQ(platform::startupMessage("new", {{"ID", "a b\"c\\d_TIME42"}, {"SCREEN", "0"}}),
+              R"(new: ID="a\ b\"c\\d_TIME42" SCREEN="0")");
+    EXPECT_EQ(platform::startupMessage("remove", {{"ID", "x"}}), R"(remove: ID="x")");
+}
