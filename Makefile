@@ -10,6 +10,7 @@ DEBIAN_PACKAGES := cmake g++ make pkg-config clang-format clang libclang-rt-14-d
 	libgtest-dev libgmock-dev libbenchmark-dev \
 	fonts-liberation2 xvfb xauth xdotool x11-utils imagemagick \
 	sway xwayland wtype grim jq \
+	dbus-daemon at-spi2-core python3-pyatspi gir1.2-atspi-2.0 \
 	desktop-file-utils appstream librsvg2-bin dpkg-dev file lintian
 
 .PHONY: all deps configure build run test test-sanitized fuzz package bench screenshots clean \

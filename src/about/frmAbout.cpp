@@ -7,6 +7,7 @@
 #include "about/AboutPicture.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Services.h"
+#include "ui/AccessibleRole.h"
 #include "ui/Centring.h"
 #include "ui/DialogFont.h"
 #include "ui/ProgramIcon.h"
@@ -39,6 +40,9 @@ frmAbout::frmAbout(platform::Services& services)
     setObjectName(QStringLiteral("frmAbout"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("About Tessorin"));
+    // A reader announces a dialog with its title and reads the lines that go with no
+    // control when it opens; a bare top-level widget it would pass over in silence.
+    giveAccessibleRole(*this, QAccessible::Dialog);
     setWindowIcon(programIcon());
     resize(twips::size(2655, 975));
     buildControls();
@@ -51,6 +55,7 @@ void frmAbout::buildControls() {
               twips::rect(840, 240, 1725, 255));
     Picture1 = placed(new AboutPicture(this), "Picture1", twips::rect(120, 240, 480, 480));
     // It takes the focus, so a screen reader announces it; a picture says nothing by itself.
+    giveAccessibleRole(*Picture1, QAccessible::Graphic);
     Picture1->setAccessibleName(QStringLiteral("Tessorin icon"));
     Picture1->onEgg = [this] { Picture1_DblClick(); };
     Label2 =
@@ -62,6 +67,9 @@ void frmAbout::buildControls() {
                       twips::rect(15120, 10560, 135, 135));
     // Enter on a focused button clicks it only when it may act as a default button.
     Command1->setAutoDefault(true);
+    // What a reader says on reaching it with Tab: in the program's manner, and no more
+    // than a hint that there is something to press.
+    Command1->setAccessibleName(QStringLiteral("One more brick"));
     connect(Command1, &QPushButton::clicked, this, &frmAbout::Command1_Click);
 
     setTabOrder(Picture1, Command1);

@@ -1,5 +1,8 @@
 #include "platform/MessageBoxes.h"
 
+#include <QAccessibleWidget>
+#include <QApplication>
+#include <QDialogButtonBox>
 #include <QMessageBox>
 
 namespace platform {
@@ -18,6 +21,35 @@ QMessageBox::Icon toQtIcon(MessageIcon icon) {
     return QMessageBox::NoIcon;
 }
 
+// A message box's row of buttons hands the focus on to its first button, and Qt then
+// reports the row as focused as well as the button: a screen reader hears of two focused
+// objects at once. The row is focused only when it holds the focus itself.
+class ButtonRow final : public QAccessibleWidget {
+  public:
+    explicit ButtonRow(QWidget* row) : QAccessibleWidget(row, QAccessible::Grouping) {}
+
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.focused = QApplication::focusWidget() == widget();
+        return state;
+    }
+};
+
+QAccessibleInterface* buttonRowAccessible(const QString& className, QObject* object) {
+    if (className != QLatin1String("QDialogButtonBox")) {
+        return nullptr;
+    }
+    return new ButtonRow(static_cast<QWidget*>(object));
+}
+
+void reportOneFocusPerMessageBox() {
+    static const bool installed = [] {
+        QAccessible::installFactory(&buttonRowAccessible);
+        return true;
+    }();
+    (void)installed;
+}
+
 }  // namespace
 
 MessageAnswer QtMessageBoxes::show(QWidget* parent, const QString& text, MessageIcon icon,
@@ -29,6 +61,7 @@ MessageAnswer QtMessageBoxes::show(QWidget* parent, const QString& text, Message
     if (parent != nullptr && parent->window()->isMinimized()) {
         parent = nullptr;
     }
+    reportOneFocusPerMessageBox();
     QMessageBox box(toQtIcon(icon), title, text,
                     yesNo ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::Ok, parent);
     const int answer = box.exec();

@@ -83,8 +83,6 @@ void frmsetsweep::buildControls() {
     Label2 = placed(new QLabel(QStringLiteral("# of Sets in Range:"), client), "Label2",
                     twips::rect(1800, 120, 1695, 255));
     // A box has no caption of its own: screen readers take its name from the label above.
-    txtStart->setAccessibleName(QStringLiteral("Range start"));
-    txtNbrSets->setAccessibleName(QStringLiteral("Number of sets in range"));
     Label1->setBuddy(txtStart);
     Label2->setBuddy(txtNbrSets);
     Command1 = placed(new QPushButton(QStringLiteral("View Pics"), client), "Command1",

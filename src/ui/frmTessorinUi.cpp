@@ -74,7 +74,6 @@ void frmTessorinUi::createControls(QWidget& client) {
                     twips::rect(120, 2880, 2175, 255));
     Label1 = placed(new QLabel(QStringLiteral("Enter search query here:"), &client), "Label1",
                     twips::rect(120, 2280, 1815, 255));
-    txtsearch->setAccessibleName(QStringLiteral("Search query"));
     Label1->setBuddy(txtsearch);
 }
 
