@@ -1,6 +1,6 @@
 #!/bin/sh
 # Prints every performance figure in one run: start-up against a plain window with the same
-# widgets, Search against an xdg-open loop, and the settings profiles. Each runs on an X
+# widgets, Search against a bare posix_spawn loop and an xdg-open loop, and the settings profiles. Each runs on an X
 # server of its own (a display number Xvfb picks itself), never the user's desktop.
 # Usage: bench/run.sh BUILD_DIR [RUNS]
 set -eu
@@ -27,7 +27,8 @@ echo "Machine: $(nproc) cores, $(lscpu | sed -n 's/^Model name: *//p'); load bef
     "Tessorin" "$build/bin/tessorin" \
     "(bare Qt window)" "$build/bench/bare_window" \
     "(bare + menu bar + text)" "$build/bench/bare_window_text"
-"$build/bench/bench_search" "$runs" "$build/bin/tessorin" "$build/bench/bench_recorder"
+"$build/bench/bench_search" "$runs" "$build/bin/tessorin" "$build/bench/bench_recorder" \
+    "$build/bench/spawn_floor"
 kill -0 $xvfb || echo "Xvfb ended during the search figures" >&2
 echo "Settings profiles, the File menu commands on the real main window"
 # Nothing is drawn while a profile is saved or loaded, so no X server is needed here.

@@ -89,10 +89,9 @@ struct KnownTerminal {
 
 // In GIO's order of preference.
 constexpr KnownTerminal kKnownTerminals[] = {
-    {"gnome-terminal", "--"}, {"mate-terminal", "-x"}, {"xfce4-terminal", "-x"},
-    {"tilix", "-e"},          {"konsole", "-e"},       {"nxterm", "-e"},
-    {"color-xterm", "-e"},    {"rxvt", "-e"},          {"dtterm", "-e"},
-    {"xterm", "-e"},
+    {"gnome-terminal", "--"}, {"mate-terminal", "-x"}, {"xfce4-terminal", "-x"}, {"tilix", "-e"},
+    {"konsole", "-e"},        {"nxterm", "-e"},        {"color-xterm", "-e"},    {"rxvt", "-e"},
+    {"dtterm", "-e"},         {"xterm", "-e"},
 };
 
 }  // namespace

@@ -7,6 +7,8 @@
 
 namespace platform {
 
+class ChildReaper;
+
 // Starts a program from a Windows-style command line ("\"C:\\path\\app.exe\" arg ...")
 // without waiting for it. No shell is ever involved: on POSIX hosts the line is split
 // by the Windows argument rules and the first argument names the program.
@@ -36,7 +38,12 @@ class HostProgramStarter final : public ProgramStarter {
     bool canPass(const QString& commandLine) const override;
 
   private:
+    ChildReaper& reaper();
+
     std::unique_ptr<LaunchActivation> activation_;
+    // Collects the programs started on a POSIX host. Shared only so that this header needs
+    // no complete type on a host that never makes one.
+    std::shared_ptr<ChildReaper> reaper_;
 };
 
 }  // namespace platform

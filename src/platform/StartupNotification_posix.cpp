@@ -3,16 +3,16 @@
 #include <unistd.h>
 #include <xcb/xcb.h>
 
+#include <QtGui/qguiapplication_platform.h>
+#include <qpa/qplatformnativeinterface.h>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSysInfo>
-#include <QtGui/qguiapplication_platform.h>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
-#include <qpa/qplatformnativeinterface.h>
 
 namespace platform {
 
@@ -44,8 +44,8 @@ QString escaped(const QString& value) {
 
 // The time of the last key press or click Qt received: the input that began the search.
 uint32_t userTime() {
-    return static_cast<uint32_t>(
-        reinterpret_cast<quintptr>(QGuiApplication::platformNativeInterface()->nativeResourceForScreen(
+    return static_cast<uint32_t>(reinterpret_cast<quintptr>(
+        QGuiApplication::platformNativeInterface()->nativeResourceForScreen(
             "appusertime", QGuiApplication::primaryScreen())));
 }
 
@@ -76,8 +76,8 @@ class StartupNotification final : public LaunchActivation {
 
     void failed(const Launch& launch) override {
         if (!launch.startupId.isEmpty()) {
-            broadcast(startupMessage(QStringLiteral("remove"), {{QStringLiteral("ID"),
-                                                                 launch.startupId}}));
+            broadcast(startupMessage(QStringLiteral("remove"),
+                                     {{QStringLiteral("ID"), launch.startupId}}));
         }
     }
 
@@ -114,8 +114,7 @@ class StartupNotification final : public LaunchActivation {
 
 }  // namespace
 
-QString startupMessage(const QString& kind,
-                       const std::vector<std::pair<QString, QString>>& keys) {
+QString startupMessage(const QString& kind, const std::vector<std::pair<QString, QString>>& keys) {
     QString message = kind + u':';
     for (const auto& [key, value] : keys) {
         message += u' ' + key + QStringLiteral("=\"") + escaped(value) + u'"';

@@ -2,10 +2,10 @@
 
 #include <wayland-client.h>
 
+#include <qpa/qplatformnativeinterface.h>
 #include <QGuiApplication>
 #include <QWindow>
 #include <cstring>
-#include <qpa/qplatformnativeinterface.h>
 
 #include "xdg-activation-v1-client-protocol.h"
 
@@ -30,10 +30,11 @@ uint32_t lastInputSerial() {
 // the user is typing into; none once the focus has gone elsewhere.
 wl_surface* focusedSurface() {
     QWindow* window = QGuiApplication::focusWindow();
-    return window == nullptr ? nullptr
-                             : static_cast<wl_surface*>(
-                                   QGuiApplication::platformNativeInterface()
-                                       ->nativeResourceForWindow("surface", window));
+    return window == nullptr
+               ? nullptr
+               : static_cast<wl_surface*>(
+                     QGuiApplication::platformNativeInterface()->nativeResourceForWindow("surface",
+                                                                                         window));
 }
 
 // Our own conversation with the compositor, on an event queue of our own, so that waiting

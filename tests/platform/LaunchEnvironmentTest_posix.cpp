@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
@@ -117,4 +119,40 @@ TEST(StartupMessage, EscapesQuotesBlanksAndBackslashesInValues) {
     EXPECT_EQ(platform::startupMessage("new", {{"ID", "a b\"c\\d_TIME42"}, {"SCREEN", "0"}}),
               R"(new: ID="a\ b\"c\\d_TIME42" SCREEN="0")");
     EXPECT_EQ(platform::startupMessage("remove", {{"ID", "x"}}), R"(remove: ID="x")");
+}
+
+namespace {
+
+// Our children that have ended but were not collected.
+int zombieChildren() {
+    int zombies = 0;
+    const QString self = QString::number(QCoreApplication::applicationPid());
+    for (const QString& entry : QDir("/proc").entryList(QDir::Dirs)) {
+        QFile stat("/proc/" + entry + "/stat");
+        if (!stat.open(QIODevice::ReadOnly)) {
+            continue;
+        }
+        // pid (name) state ppid ...: the name may hold blanks, so read after its ")".
+        const QString line = QString::fromLocal8Bit(stat.readAll());
+        const QStringList fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
+        if (fields.size() > 1 && fields[0] == "Z" && fields[1] == self) {
+            ++zombies;
+        }
+    }
+    return zombies;
+}
+
+}  // namespace
+
+// A browser the user closes must not linger as a zombie while the program runs on.
+TEST(LaunchEnvironment, AnEndedProgramIsCollected) {
+    QTemporaryDir root;
+    const QString recorder = writeEnvironmentRecorder(root);
+    platform::HostProgramStarter starter;
+    for (int i = 0; i < 3; ++i) {
+        ASSERT_TRUE(starter.start(platform::quoteWindowsArgument(recorder) + " x"));
+    }
+    ASSERT_FALSE(recordedEnvironment(root).isEmpty());
+    EXPECT_TRUE(QTest::qWaitFor([] { return zombieChildren() == 0; }, 10000))
+        << zombieChildren() << " zombies";
 }
