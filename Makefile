@@ -72,7 +72,8 @@ package: build
 	cd $(BUILD) && cpack --config CPackConfig.cmake
 
 # Performance figures, printed side by side in one run (bench/run.sh): start-up against a
-# bare Qt window, Search against an xdg-open loop, settings profiles. Never part of `test`.
+# bare Qt window, Search against a bare posix_spawn loop and an xdg-open loop, PeekShot
+# against a bare web view, settings profiles. Never part of `test`.
 BENCH_RUNS ?= 15
 BENCH_PACKAGES := libxcb1-dev libxcb-xtest0-dev xdg-utils
 

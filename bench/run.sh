@@ -1,6 +1,7 @@
 #!/bin/sh
 # Prints every performance figure in one run: start-up against a plain window with the same
-# widgets, Search against a bare posix_spawn loop and an xdg-open loop, and the settings profiles. Each runs on an X
+# widgets, Search against a bare posix_spawn loop and an xdg-open loop, PeekShot against
+# a bare web view, and the settings profiles. Each runs on an X
 # server of its own (a display number Xvfb picks itself), never the user's desktop.
 # Usage: bench/run.sh BUILD_DIR [RUNS]
 set -eu
@@ -30,6 +31,22 @@ echo "Machine: $(nproc) cores, $(lscpu | sed -n 's/^Model name: *//p'); load bef
 "$build/bench/bench_search" "$runs" "$build/bin/tessorin" "$build/bench/bench_recorder" \
     "$build/bench/spawn_floor"
 kill -0 $xvfb || echo "Xvfb ended during the search figures" >&2
+# PeekShot reads its prefix from Websites.ini beside the program: a prefix of our own whose
+# PeekShot entry is a local page, green all over. The program is copied, as a link would
+# lead it back to the build tree.
+if [ -x "$build/bench/bench_peekshot" ]; then
+    prefix=$fifo_dir/prefix
+    mkdir -p "$prefix/bin" "$prefix/lib/tessorin" "$prefix/share/tessorin"
+    cp "$build/bin/tessorin" "$prefix/bin/"
+    ln -s "$build/lib/tessorin/plugins" "$prefix/lib/tessorin/plugins"
+    cp "$build/share/tessorin/Default.ini" "$prefix/share/tessorin/"
+    page=$fifo_dir/set.html
+    echo '<!DOCTYPE html><html><body style="margin:0;background:#00ff00"></body></html>' >"$page"
+    sed "s|^PeekShot (Lugnet Popup)=.*|PeekShot (Lugnet Popup)=file://$page?set=|" \
+        "$build/share/tessorin/Websites.ini" >"$prefix/share/tessorin/Websites.ini"
+    "$build/bench/bench_peekshot" "$runs" "$prefix/bin/tessorin" "$build/bench/bare_webview" \
+        "file://$page?set=6080" "$build/bench/bench_recorder"
+fi
 echo "Settings profiles, the File menu commands on the real main window"
 # Nothing is drawn while a profile is saved or loaded, so no X server is needed here.
 QT_QPA_PLATFORM=offscreen "$build/bench/bench_profiles" --benchmark_min_time=1

@@ -1,8 +1,9 @@
 // Search: the time from the Return key that runs Tessorin's Search over all sixteen
 // sites to the sixteenth browser start, against the machine's floor (a bare C loop of
-// sixteen posix_spawn calls) and a shell loop of xdg-open over the same sixteen addresses. Both sides start the same recording program as the default browser;
-// each browser start is stamped by the recorder itself on CLOCK_MONOTONIC.
-// A Linux measuring tool: POSIX processes and XCB, never part of the program.
+// sixteen posix_spawn calls) and a shell loop of xdg-open over the same sixteen addresses. Both
+// sides start the same recording program as the default browser; each browser start is stamped by
+// the recorder itself on CLOCK_MONOTONIC. A Linux measuring tool: POSIX processes and XCB, never
+// part of the program.
 
 #include <cstdio>
 #include <cstdlib>

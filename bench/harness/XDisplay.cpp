@@ -7,6 +7,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 
 #include "harness/Clock.h"
@@ -70,6 +71,68 @@ std::optional<MappedWindow> XDisplay::waitForMap(pid_t pid, int timeoutMs) {
         }
     }
     return std::nullopt;
+}
+
+void XDisplay::drainEvents() {
+    // A round trip first, so every event the server has sent is in the queue.
+    owned(xcb_get_input_focus_reply(connection_, xcb_get_input_focus(connection_), nullptr));
+    while (auto event = owned(xcb_poll_for_event(connection_))) {
+    }
+}
+
+std::optional<std::int64_t> XDisplay::waitForColour(xcb_window_t window, int x, int y,
+                                                    std::uint32_t rgb, int timeoutMs,
+                                                    bool& windowGone) {
+    windowGone = false;
+    const std::int64_t deadline = monotonicNs() + std::int64_t{timeoutMs} * 1'000'000;
+    xcb_generic_error_t* error = nullptr;
+    while (monotonicNs() < deadline) {
+        auto image = owned(xcb_get_image_reply(
+            connection_,
+            xcb_get_image(connection_, XCB_IMAGE_FORMAT_Z_PIXMAP, window,
+                          static_cast<std::int16_t>(x), static_cast<std::int16_t>(y), 1, 1, ~0u),
+            &error));
+        const std::int64_t seenAt = monotonicNs();
+        if (error != nullptr) {
+            windowGone = error->error_code == XCB_WINDOW || error->error_code == XCB_DRAWABLE;
+            std::free(error);
+            if (windowGone) {
+                return std::nullopt;
+            }
+            error = nullptr;
+        }
+        if (image && xcb_get_image_data_length(image.get()) >= 3) {
+            const std::uint8_t* pixel = xcb_get_image_data(image.get());
+            const std::uint32_t found =
+                (std::uint32_t{pixel[2]} << 16) | (std::uint32_t{pixel[1]} << 8) | pixel[0];
+            if (found == rgb) {
+                return seenAt;
+            }
+        }
+        sleepMs(1);
+    }
+    return std::nullopt;
+}
+
+void XDisplay::closeWindow(xcb_window_t window) {
+    xcb_client_message_event_t message{};
+    message.response_type = XCB_CLIENT_MESSAGE;
+    message.format = 32;
+    message.window = window;
+    message.type = atom("WM_PROTOCOLS");
+    message.data.data32[0] = atom("WM_DELETE_WINDOW");
+    message.data.data32[1] = XCB_CURRENT_TIME;
+    xcb_send_event(connection_, 0, window, XCB_EVENT_MASK_NO_EVENT,
+                   reinterpret_cast<const char*>(&message));
+    xcb_flush(connection_);
+}
+
+xcb_atom_t XDisplay::atom(const char* name) {
+    auto reply = owned(xcb_intern_atom_reply(
+        connection_,
+        xcb_intern_atom(connection_, 0, static_cast<std::uint16_t>(std::strlen(name)), name),
+        nullptr));
+    return reply ? reply->atom : xcb_atom_t{0};
 }
 
 std::optional<pid_t> XDisplay::windowPid(xcb_window_t window) {

@@ -28,6 +28,16 @@ class XDisplay {
     // when none is mapped within the time allowed.
     std::optional<MappedWindow> waitForMap(pid_t pid, int timeoutMs);
 
+    // Forgets the events seen so far, so the next wait sees only what comes after.
+    void drainEvents();
+    // When the pixel at (x, y) of the window first shows the colour (0xRRGGBB), by
+    // looking about every millisecond; nothing when it never does in the time allowed or
+    // the window is destroyed first (windowGone then says so).
+    std::optional<std::int64_t> waitForColour(xcb_window_t window, int x, int y, std::uint32_t rgb,
+                                              int timeoutMs, bool& windowGone);
+    // Asks the window to close, as a window manager's close button does.
+    void closeWindow(xcb_window_t window);
+
     void focus(xcb_window_t window);
     // One key press and release, with Control held when asked.
     void tapKey(std::uint32_t keysym, bool control = false);
@@ -42,6 +52,8 @@ class XDisplay {
 
     xcb_connection_t* connection_ = nullptr;
     xcb_window_t root_ = 0;
+    xcb_atom_t atom(const char* name);
+
     xcb_atom_t pidAtom_ = 0;
     // The unshifted symbol of each key code, read once so typing needs no round trip.
     std::vector<xcb_keysym_t> keysyms_;
