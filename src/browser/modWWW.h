@@ -48,8 +48,8 @@ class UrlOpener {
     // window system's account or by minimisedBySearch's (which only the window itself can
     // know where the window system reports no such state).
     UrlOpener(const platform::Registry& registry, platform::ProgramStarter& programs,
-              platform::MessageBoxes& messages, platform::WindowFocus& focus,
-              QWidget* mainWindow, std::function<bool()> minimisedBySearch = {});
+              platform::MessageBoxes& messages, platform::WindowFocus& focus, QWidget* mainWindow,
+              std::function<bool()> minimisedBySearch = {});
 
     // The address reaches the browser as one argument, whatever it holds. Pending window
     // events are handled once afterwards, so the user may act between two addresses.

@@ -83,8 +83,7 @@ int serve(int argc, char* argv[]) {
     QLocalServer::removeServer(socketPath());
     QLocalServer server;
     if (!server.listen(socketPath())) {
-        std::fprintf(stderr, "stand-in-browser: cannot listen at %s\n",
-                     qPrintable(socketPath()));
+        std::fprintf(stderr, "stand-in-browser: cannot listen at %s\n", qPrintable(socketPath()));
         return 1;
     }
     QObject::connect(&server, &QLocalServer::newConnection, [&] {
