@@ -55,6 +55,11 @@ wayland_install() {
     cp "$stand_in" "$WAYLAND_PREFIX/bin/stand-in-browser"
     cp -r "$build_prefix/lib/tessorin" "$WAYLAND_PREFIX/lib/"
     cp -r "$build_prefix/share/tessorin" "$WAYLAND_PREFIX/share/"
+    # A sanitized run's leak suppressions, where that user can read them too.
+    if [[ ${LSAN_OPTIONS-} =~ suppressions=([^:]+) ]]; then
+        cp "${BASH_REMATCH[1]}" "$SESSION_DIR/lsan.supp"
+        LSAN_OPTIONS=${LSAN_OPTIONS/"${BASH_REMATCH[1]}"/$SESSION_DIR/lsan.supp}
+    fi
 }
 
 # A home whose default web browser is the stand-in, through an entry that GIO would run
