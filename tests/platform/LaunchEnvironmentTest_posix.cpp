@@ -123,9 +123,9 @@ TEST(StartupMessage, EscapesQuotesBlanksAndBackslashesInValues) {
 
 namespace {
 
-// Our children that have ended but were not collected.
-int zombieChildren() {
-    int zombies = 0;
+// Our children, running or ended but not collected.
+int ourChildren() {
+    int children = 0;
     const QString self = QString::number(QCoreApplication::applicationPid());
     for (const QString& entry : QDir("/proc").entryList(QDir::Dirs)) {
         QFile stat("/proc/" + entry + "/stat");
@@ -135,24 +135,22 @@ int zombieChildren() {
         // pid (name) state ppid ...: the name may hold blanks, so read after its ")".
         const QString line = QString::fromLocal8Bit(stat.readAll());
         const QStringList fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
-        if (fields.size() > 1 && fields[0] == "Z" && fields[1] == self) {
-            ++zombies;
+        if (fields.size() > 1 && fields[1] == self) {
+            ++children;
         }
     }
-    return zombies;
+    return children;
 }
 
 }  // namespace
 
 // A browser the user closes must not linger as a zombie while the program runs on.
 TEST(LaunchEnvironment, AnEndedProgramIsCollected) {
-    QTemporaryDir root;
-    const QString recorder = writeEnvironmentRecorder(root);
     platform::HostProgramStarter starter;
     for (int i = 0; i < 3; ++i) {
-        ASSERT_TRUE(starter.start(platform::quoteWindowsArgument(recorder) + " x"));
+        ASSERT_TRUE(starter.start("true x"));
     }
-    ASSERT_FALSE(recordedEnvironment(root).isEmpty());
-    EXPECT_TRUE(QTest::qWaitFor([] { return zombieChildren() == 0; }, 10000))
-        << zombieChildren() << " zombies";
+    // Each ends at once; one that stayed uncollected would stay our child as a zombie.
+    EXPECT_TRUE(QTest::qWaitFor([] { return ourChildren() == 0; }, 10000))
+        << ourChildren() << " children left";
 }
