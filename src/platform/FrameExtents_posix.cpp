@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/FrameExtents.h"
+#include "platform/XcbAtom_posix.h"
 
 namespace platform {
 
@@ -22,16 +23,6 @@ constexpr int kAnswerMilliseconds = 200;
 
 template <typename Reply>
 using ReplyPointer = std::unique_ptr<Reply, decltype(&std::free)>;
-
-xcb_atom_t atom(xcb_connection_t* connection, const char* name) {
-    const ReplyPointer<xcb_intern_atom_reply_t> reply(
-        xcb_intern_atom_reply(
-            connection,
-            xcb_intern_atom(connection, 0, static_cast<uint16_t>(std::strlen(name)), name),
-            nullptr),
-        &std::free);
-    return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
-}
 
 // The 32-bit values of a property, as many as it has (up to 1024).
 std::vector<uint32_t> cardinals(xcb_connection_t* connection, xcb_window_t window,
@@ -50,7 +41,7 @@ std::vector<uint32_t> cardinals(xcb_connection_t* connection, xcb_window_t windo
 bool managerAnswersFrameRequests(xcb_connection_t* connection, xcb_window_t root,
                                  xcb_atom_t request) {
     for (const uint32_t supported :
-         cardinals(connection, root, atom(connection, "_NET_SUPPORTED"), XCB_ATOM_ATOM)) {
+         cardinals(connection, root, xcbAtom(connection, "_NET_SUPPORTED"), XCB_ATOM_ATOM)) {
         if (supported == request) {
             return true;
         }
@@ -83,12 +74,12 @@ std::optional<QMargins> frameBeforeShow(QWidget& window) {
     xcb_connection_t* connection = x11->connection();
     const auto id = static_cast<xcb_window_t>(window.winId());
     const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
-    const xcb_atom_t request = atom(connection, "_NET_REQUEST_FRAME_EXTENTS");
+    const xcb_atom_t request = xcbAtom(connection, "_NET_REQUEST_FRAME_EXTENTS");
     if (!managerAnswersFrameRequests(connection, root, request)) {
         return std::nullopt;
     }
     askForFrame(connection, root, id, request);
-    const xcb_atom_t extents = atom(connection, "_NET_FRAME_EXTENTS");
+    const xcb_atom_t extents = xcbAtom(connection, "_NET_FRAME_EXTENTS");
     QElapsedTimer waited;
     waited.start();
     while (waited.elapsed() < kAnswerMilliseconds) {

@@ -1,4 +1,5 @@
 #include "platform/StartupNotification_posix.h"
+#include "platform/XcbAtom_posix.h"
 
 #include <unistd.h>
 #include <xcb/xcb.h>
@@ -20,16 +21,6 @@ namespace {
 
 // A client message carries 20 bytes of the text; the first piece says a message begins.
 constexpr std::size_t kPieceSize = 20;
-
-xcb_atom_t internAtom(xcb_connection_t* connection, const char* name) {
-    const std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> reply(
-        xcb_intern_atom_reply(
-            connection,
-            xcb_intern_atom(connection, 0, static_cast<uint16_t>(std::strlen(name)), name),
-            nullptr),
-        &std::free);
-    return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
-}
 
 QString escaped(const QString& value) {
     QString text;
@@ -55,8 +46,9 @@ class StartupNotification final : public LaunchActivation {
         : connection_(connection),
           screen_(screen),
           screenNumber_(screenNumber),
-          begin_(internAtom(connection, "_NET_STARTUP_INFO_BEGIN")),
-          more_(internAtom(connection, "_NET_STARTUP_INFO")) {}
+          hostName_(QSysInfo::machineHostName()),
+          begin_(xcbAtom(connection, "_NET_STARTUP_INFO_BEGIN")),
+          more_(xcbAtom(connection, "_NET_STARTUP_INFO")) {}
 
     Launch begin(const QString& program) override {
         const QString name = QFileInfo(program).fileName();
@@ -64,7 +56,7 @@ class StartupNotification final : public LaunchActivation {
                                .arg(QCoreApplication::applicationName(), name)
                                .arg(getpid())
                                .arg(++starts_)
-                               .arg(QSysInfo::machineHostName())
+                               .arg(hostName_)
                                .arg(userTime());
         broadcast(startupMessage(QStringLiteral("new"),
                                  {{QStringLiteral("ID"), id},
@@ -107,6 +99,7 @@ class StartupNotification final : public LaunchActivation {
     xcb_connection_t* connection_;
     xcb_screen_t* screen_;
     int screenNumber_;
+    QString hostName_;
     xcb_atom_t begin_;
     xcb_atom_t more_;
     unsigned starts_ = 0;

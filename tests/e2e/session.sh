@@ -116,17 +116,24 @@ env | grep -E '^(XDG_ACTIVATION_TOKEN|DESKTOP_STARTUP_ID)=' >"\$record.env" || t
 mv "\$record.part" "\$record.start"
 EOF
     chmod +x "$browser"
-    cat >"$XDG_DATA_HOME/applications/tessorin-recorder.desktop" <<EOF
+    session_set_default_browser tessorin-recorder "Recording browser" "$browser %u"
+}
+
+# Makes a desktop entry of the home's own, running the Exec line given, its default web
+# browser.
+session_set_default_browser() {
+    local id=$1 name=$2 exec=$3
+    cat >"$XDG_DATA_HOME/applications/$id.desktop" <<EOF
 [Desktop Entry]
 Type=Application
-Name=Recording browser
-Exec=$browser %u
+Name=$name
+Exec=$exec
 MimeType=x-scheme-handler/http;x-scheme-handler/https;
 EOF
     cat >"$XDG_CONFIG_HOME/mimeapps.list" <<EOF
 [Default Applications]
-x-scheme-handler/http=tessorin-recorder.desktop
-x-scheme-handler/https=tessorin-recorder.desktop
+x-scheme-handler/http=$id.desktop
+x-scheme-handler/https=$id.desktop
 EOF
 }
 

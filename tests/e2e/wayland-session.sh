@@ -72,18 +72,8 @@ wayland_make_home() {
     mkdir -p "$XDG_CONFIG_HOME/tessorin" "$XDG_DATA_HOME/applications" "$XDG_CACHE_HOME" \
         "$XDG_RUNTIME_DIR" "$SESSION_STARTS"
     chmod 700 "$XDG_RUNTIME_DIR"
-    cat >"$XDG_DATA_HOME/applications/stand-in-browser.desktop" <<EOF
-[Desktop Entry]
-Type=Application
-Name=Stand-in browser
-Exec=env TESSORIN_STAND_IN=1 $WAYLAND_PREFIX/bin/stand-in-browser %u
-MimeType=x-scheme-handler/http;x-scheme-handler/https;
-EOF
-    cat >"$XDG_CONFIG_HOME/mimeapps.list" <<EOF
-[Default Applications]
-x-scheme-handler/http=stand-in-browser.desktop
-x-scheme-handler/https=stand-in-browser.desktop
-EOF
+    session_set_default_browser stand-in-browser "Stand-in browser" \
+        "env TESSORIN_STAND_IN=1 $WAYLAND_PREFIX/bin/stand-in-browser %u"
     wayland_write_settings "$@"
 }
 
