@@ -10,11 +10,11 @@
 #include <memory>
 
 #include "app/frmTessorin.h"
-#include "platform/EmbeddedBrowserLoader.h"
-#include "platform/MessageBoxes.h"
-#include "platform/ProgramStarter.h"
-#include "platform/Registry.h"
 #include "platform/Services.h"
+#include "platform/messages/MessageBoxes.h"
+#include "platform/programs/ProgramStarter.h"
+#include "platform/registry/Registry.h"
+#include "platform/webview/EmbeddedBrowserLoader.h"
 
 namespace {
 

@@ -2,11 +2,11 @@
 
 #include "Version.h"
 #include "app/frmTessorin.h"
-#include "platform/EmbeddedBrowserLoader.h"
-#include "platform/MessageBoxes.h"
-#include "platform/ProgramStarter.h"
-#include "platform/Registry.h"
 #include "platform/Services.h"
+#include "platform/messages/MessageBoxes.h"
+#include "platform/programs/ProgramStarter.h"
+#include "platform/registry/Registry.h"
+#include "platform/webview/EmbeddedBrowserLoader.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

@@ -5,8 +5,8 @@
 
 #include "Version.h"
 #include "about/AboutPicture.h"
-#include "platform/MessageBoxes.h"
 #include "platform/Services.h"
+#include "platform/messages/MessageBoxes.h"
 #include "ui/AccessibleRole.h"
 #include "ui/Centring.h"
 #include "ui/DialogFont.h"

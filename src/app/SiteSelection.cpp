@@ -1,34 +1,38 @@
-// PeekShot and the sixteen sites exclude each other, whatever changed a box: a click,
-// the keyboard, an Edit command or a profile load. The reactions hang on toggled(),
-// which Qt emits for changes made by code as well, and only on a real change.
+#include "app/SiteSelection.h"
 
 #include <QCheckBox>
 
-#include "app/frmTessorin.h"
+#include "app/frmTessorinUi.h"
 
-void frmTessorin::siteBox_Toggled(bool checked) {
-    if (checked) {
-        ui_.chkpic->setChecked(false);
+SiteSelection::SiteSelection(const frmTessorinUi& ui) : ui_(ui) {
+    // The reactions hold the boxes alone, so they stay sound whatever is destroyed first.
+    QCheckBox* chkpic = ui.chkpic;
+    const auto siteBoxes = ui.siteBoxes;
+    for (QCheckBox* box : siteBoxes) {
+        QObject::connect(box, &QCheckBox::toggled, chkpic, [chkpic](bool checked) {
+            if (checked) {
+                chkpic->setChecked(false);
+            }
+        });
     }
-}
-
-void frmTessorin::chkpic_Toggled(bool checked) {
-    if (checked) {
-        for (QCheckBox* box : ui_.siteBoxes) {
-            box->setChecked(false);
+    QObject::connect(chkpic, &QCheckBox::toggled, chkpic, [siteBoxes](bool checked) {
+        if (checked) {
+            for (QCheckBox* box : siteBoxes) {
+                box->setChecked(false);
+            }
         }
-    }
+    });
 }
 
-void frmTessorin::Checkall_Click() {
+void SiteSelection::Checkall_Click() {
     setAllSites(true);
 }
 
-void frmTessorin::Uncheckall_Click() {
+void SiteSelection::Uncheckall_Click() {
     setAllSites(false);
 }
 
-void frmTessorin::setAllSites(bool checked) {
+void SiteSelection::setAllSites(bool checked) {
     for (QCheckBox* box : ui_.siteBoxes) {
         box->setChecked(checked);
     }

@@ -11,8 +11,8 @@
 
 #include "about/frmAbout.h"
 #include "app/frmwarning.h"
-#include "platform/MessageBoxes.h"
 #include "platform/Services.h"
+#include "platform/messages/MessageBoxes.h"
 #include "tools/frmPopup.h"
 #include "tools/frmsetsweep.h"
 #include "ui/Centring.h"
@@ -48,8 +48,12 @@ void showTheOne(QPointer<Window>& window, platform::Services& services) {
 }  // namespace
 
 frmTessorin::frmTessorin(platform::Services& services)
-    : services_(services), iniFiles_(services.paths) {
-    ui_.setupUi(*this);
+    : services_(services),
+      iniFiles_(services.paths),
+      ui_(*this),
+      selection_(ui_),
+      profiles_(
+          ui_, iniFiles_, [this] { return warning().chkdontshow; }, services, this) {
     connectCommands();
     Form_Load();
 }
@@ -69,16 +73,14 @@ void frmTessorin::connectCommands() {
         auto* enter = new QShortcut(QKeySequence(key), this);
         connect(enter, &QShortcut::activated, this, &frmTessorin::cmdView_Click);
     }
-    for (QCheckBox* box : ui_.siteBoxes) {
-        connect(box, &QCheckBox::toggled, this, &frmTessorin::siteBox_Toggled);
-    }
-    connect(ui_.chkpic, &QCheckBox::toggled, this, &frmTessorin::chkpic_Toggled);
-    connect(ui_.LoadDefault, &QAction::triggered, this, &frmTessorin::LoadDefaultSettings);
-    connect(ui_.LoadCustom, &QAction::triggered, this, &frmTessorin::LoadCustomSettings);
-    connect(ui_.SaveSettings, &QAction::triggered, this, &frmTessorin::SaveCustomSettings);
+    connect(ui_.LoadDefault, &QAction::triggered, this,
+            [this] { profiles_.LoadDefaultSettings(); });
+    connect(ui_.LoadCustom, &QAction::triggered, this, [this] { profiles_.LoadCustomSettings(); });
+    connect(ui_.SaveSettings, &QAction::triggered, this,
+            [this] { profiles_.SaveCustomSettings(); });
     connect(ui_.Exit, &QAction::triggered, this, &frmTessorin::Exit_Click);
-    connect(ui_.Checkall, &QAction::triggered, this, &frmTessorin::Checkall_Click);
-    connect(ui_.Uncheckall, &QAction::triggered, this, &frmTessorin::Uncheckall_Click);
+    connect(ui_.Checkall, &QAction::triggered, this, [this] { selection_.Checkall_Click(); });
+    connect(ui_.Uncheckall, &QAction::triggered, this, [this] { selection_.Uncheckall_Click(); });
     connect(ui_.SetSweep, &QAction::triggered, this, &frmTessorin::SetSweep_Click);
     connect(ui_.Howto, &QAction::triggered, this, &frmTessorin::Howto_Click);
     connect(ui_.About, &QAction::triggered, this, &frmTessorin::About_Click);
@@ -87,7 +89,7 @@ void frmTessorin::connectCommands() {
 void frmTessorin::Form_Load() {
     adjustSize();
     centreOnScreen(*this);
-    LoadCustomSettings();
+    profiles_.LoadCustomSettings();
     LoadSiteUrls();
 }
 
@@ -100,16 +102,15 @@ frmwarning& frmTessorin::warning() {
 
 void frmTessorin::cmdView_Click() {
     if (ui_.txtsearch->text().isEmpty()) {
-        services_.messages.show(this,
-                                QStringLiteral("Please enter a search query in the search field."),
-                                MessageIcon::Exclamation, MessageButtons::Ok, kTitle);
+        platform::showWarning(services_.messages, this,
+                              QStringLiteral("Please enter a search query in the search field."));
         ui_.txtsearch->setFocus();
         return;
     }
     CountCheckedSites();
     if (SiteCount < 1) {
-        services_.messages.show(this, QStringLiteral("Please select at least one search site."),
-                                MessageIcon::Exclamation, MessageButtons::Ok, kTitle);
+        platform::showWarning(services_.messages, this,
+                              QStringLiteral("Please select at least one search site."));
         return;
     }
     // Refused before the bulk-open question: no point asking about windows that cannot open.
@@ -150,7 +151,7 @@ void frmTessorin::CountCheckedSites() {
 void frmTessorin::LoadSiteUrls() {
     const QString section = kTitle;
     // One read of Websites.ini for all its entries, as ReadWebsitesIni would give each.
-    const IniFiles::Snapshot websites = iniFiles_.WebsitesIniSnapshot();
+    const ProgramIniFiles::Snapshot websites = iniFiles_.WebsitesIniSnapshot();
     for (std::size_t i = 0; i < kSites.size(); ++i) {
         const QString key = QString::fromLatin1(kSites[i].caption);
         siteUrlTable_[i].prefix = websites.read(section, key);
@@ -175,13 +176,12 @@ bool frmTessorin::anySiteUrlLoaded() const {
 
 void frmTessorin::reportMissingSiteUrls() {
     const QString file =
-        QDir::toNativeSeparators(services_.paths.map(QLatin1String(IniFiles::WebsitesIniPath)));
-    services_.messages.show(
-        this,
+        QDir::toNativeSeparators(services_.paths.map(QLatin1String(platform::kWebsitesIniPath)));
+    platform::showWarning(
+        services_.messages, this,
         QStringLiteral("The site addresses could not be read from %1, so searches cannot open "
                        "the sites. Reinstalling Tessorin restores the file.")
-            .arg(file),
-        MessageIcon::Exclamation, MessageButtons::Ok, kTitle);
+            .arg(file));
 }
 
 modWWW::UrlOpener frmTessorin::urlOpener() {
@@ -251,14 +251,14 @@ void frmTessorin::changeEvent(QEvent* event) {
 }
 
 void frmTessorin::ConfirmSaveOnExit() {
-    if (!ShowSaveConfirm) {
+    if (!profiles_.showSaveConfirm()) {
         return;
     }
     const MessageAnswer answer =
         services_.messages.show(this, QStringLiteral("Do you want to save your current settings?"),
                                 MessageIcon::None, MessageButtons::YesNo, kTitle);
     if (answer == MessageAnswer::Yes) {
-        SaveCustomSettings();
+        profiles_.SaveCustomSettings();
     }
 }
 

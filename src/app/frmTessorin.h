@@ -5,11 +5,12 @@
 #include <array>
 #include <memory>
 
-#include "app/SiteUrlTable.h"
+#include "app/ProfileCommands.h"
+#include "app/SiteSelection.h"
+#include "app/SiteTable.h"
+#include "app/frmTessorinUi.h"
 #include "browser/modWWW.h"
-#include "settings/IniFiles.h"
-#include "settings/SettingsProfile.h"
-#include "ui/frmTessorinUi.h"
+#include "settings/ProgramIniFiles.h"
 
 class frmAbout;
 class frmPopup;
@@ -33,8 +34,7 @@ class frmTessorin final : public QMainWindow {
     // The bulk-open dialog, created hidden on first touch.
     frmwarning& warning();
     const frmTessorinUi& ui() const { return ui_; }
-    bool showSaveConfirm() const { return ShowSaveConfirm; }
-    short siteCount() const { return SiteCount; }
+    bool showSaveConfirm() const { return profiles_.showSaveConfirm(); }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -60,23 +60,13 @@ class frmTessorin final : public QMainWindow {
     void SetSweep_Click();
     void About_Click();
 
-    // Site selection and settings profiles.
-    void siteBox_Toggled(bool checked);
-    void chkpic_Toggled(bool checked);
-    void Checkall_Click();
-    void Uncheckall_Click();
-    void setAllSites(bool checked);
-    settings::ProfileBindings profileBindings();
-    void LoadCustomSettings();
-    void LoadDefaultSettings();
-    void SaveCustomSettings();
-
     platform::Services& services_;
-    IniFiles iniFiles_;
+    ProgramIniFiles iniFiles_;
     frmTessorinUi ui_;
+    SiteSelection selection_;
+    ProfileCommands profiles_;
     SiteUrlTable siteUrlTable_;
     short SiteCount = 0;
-    bool ShowSaveConfirm = false;
     bool ending_ = false;
     // "Minimize while searching" minimised the window and the user has not come back to it
     // since. Kept here: a Wayland compositor never tells a program that it is minimised.

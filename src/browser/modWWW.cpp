@@ -3,10 +3,10 @@
 #include <QCoreApplication>
 #include <algorithm>
 
-#include "platform/MessageBoxes.h"
-#include "platform/ProgramStarter.h"
-#include "platform/WindowFocus.h"
-#include "platform/WindowsCommandLine.h"
+#include "platform/messages/MessageBoxes.h"
+#include "platform/programs/ProgramStarter.h"
+#include "platform/programs/WindowsCommandLine.h"
+#include "platform/windowsystem/WindowFocus.h"
 
 namespace modWWW {
 
@@ -172,8 +172,7 @@ std::optional<QString> UrlOpener::refusalOf(const QString& browser, const QStrin
 }
 
 void UrlOpener::showRefusal(const QString& text) {
-    messages_.show(mainWindow_, text, platform::MessageIcon::Exclamation,
-                   platform::MessageButtons::Ok, QStringLiteral("Tessorin"));
+    platform::showWarning(messages_, mainWindow_, text);
 }
 
 }  // namespace modWWW

@@ -11,7 +11,7 @@
 #include <variant>
 #include <vector>
 
-#include "platform/Registry.h"
+#include "platform/registry/Registry.h"
 
 namespace platform {
 class MessageBoxes;

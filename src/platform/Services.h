@@ -2,8 +2,8 @@
 
 #include <functional>
 
-#include "platform/HostPaths.h"
-#include "platform/WindowFocus.h"
+#include "platform/paths/HostPaths.h"
+#include "platform/windowsystem/WindowFocus.h"
 
 namespace platform {
 

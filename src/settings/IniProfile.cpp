@@ -2,8 +2,8 @@
 
 #include <utility>
 
-#include "settings/IniFileAccess.h"
 #include "settings/IniLocator.h"
+#include "settings/IniStorage.h"
 #include "settings/IniSyntax.h"
 
 namespace ini {

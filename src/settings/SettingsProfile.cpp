@@ -10,14 +10,14 @@ const QString kFalse = QStringLiteral("False");
 
 }  // namespace
 
-void applyProfile(const IniFiles::Snapshot& file, const ProfileBindings& bindings) {
+void applyProfile(const ProgramIniFiles::Snapshot& file, const ProfileBindings& bindings) {
     for (const ProfileBinding& binding : bindings) {
         binding.set(file.read(kSection, binding.loadKey) == kTrue);
     }
 }
 
-bool saveProfile(const IniFiles& files, const ProfileBindings& bindings) {
-    IniFiles::Entries entries;
+bool saveProfile(const ProgramIniFiles& files, const ProfileBindings& bindings) {
+    ProgramIniFiles::Entries entries;
     for (const ProfileBinding& binding : bindings) {
         entries.append({binding.saveKey, binding.get() ? kTrue : kFalse});
     }

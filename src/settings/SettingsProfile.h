@@ -4,7 +4,7 @@
 #include <functional>
 #include <vector>
 
-#include "settings/IniFiles.h"
+#include "settings/ProgramIniFiles.h"
 
 // A settings profile: "True"/"False" entries copied between the program's choices and an
 // INI file. The profile knows nothing of windows: it walks the bindings it is handed, in
@@ -23,10 +23,10 @@ using ProfileBindings = std::vector<ProfileBinding>;
 // Sets each binding in turn from its entry in the file (Settings.ini or Default.ini, read
 // once for the whole profile): only the exact text "True" ticks; anything else, or no entry
 // at all, unticks.
-void applyProfile(const IniFiles::Snapshot& file, const ProfileBindings& bindings);
+void applyProfile(const ProgramIniFiles::Snapshot& file, const ProfileBindings& bindings);
 
 // Writes every binding to Settings.ini with one replacement of the file: a single flush to
 // disk rather than one per entry, and never half a profile. False when it was not saved.
-bool saveProfile(const IniFiles& files, const ProfileBindings& bindings);
+bool saveProfile(const ProgramIniFiles& files, const ProfileBindings& bindings);
 
 }  // namespace settings

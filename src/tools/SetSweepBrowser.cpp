@@ -1,8 +1,8 @@
 #include "tools/SetSweepBrowser.h"
 
 #include "browser/modWWW.h"
-#include "platform/HostPaths.h"
-#include "platform/WindowsCommandLine.h"
+#include "platform/paths/HostPaths.h"
+#include "platform/programs/WindowsCommandLine.h"
 
 namespace setsweep {
 

@@ -9,9 +9,6 @@ struct HostPaths;
 
 namespace setsweep {
 
-// The program's own name for the page; HostPaths maps it to where the page lives.
-inline constexpr char kPagePath[] = R"(C:\script.html)";
-
 // The command line that opens the page at hostPagePath in a browser, or an empty text
 // when this machine has no browser to offer: the host's page viewer where it has one
 // (Internet Explorer on Windows), otherwise the browser registered for web addresses.

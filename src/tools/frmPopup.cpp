@@ -2,10 +2,10 @@
 
 #include <QApplication>
 
-#include "platform/EmbeddedBrowser.h"
-#include "platform/EmbeddedBrowserLoader.h"
-#include "platform/MessageBoxes.h"
 #include "platform/Services.h"
+#include "platform/messages/MessageBoxes.h"
+#include "platform/webview/EmbeddedBrowser.h"
+#include "platform/webview/EmbeddedBrowserLoader.h"
 #include "ui/Centring.h"
 #include "ui/ProgramIcon.h"
 #include "ui/Twips.h"
@@ -14,12 +14,10 @@
 namespace {
 
 void tellNoWebView(platform::Services& services, const QString& why) {
-    services.messages.show(
-        QApplication::activeWindow(),
+    platform::showWarning(
+        services.messages, QApplication::activeWindow(),
         QStringLiteral("PeekShot cannot show the set's page: the web view is not available.\n\n%1")
-            .arg(why),
-        platform::MessageIcon::Exclamation, platform::MessageButtons::Ok,
-        QStringLiteral("Tessorin"));
+            .arg(why));
 }
 
 // The pointer shows the program is busy while it lasts: loading the web engine the first

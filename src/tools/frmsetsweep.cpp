@@ -7,9 +7,9 @@
 #include <QMenuBar>
 #include <QPushButton>
 
-#include "platform/MessageBoxes.h"
-#include "platform/ProgramStarter.h"
 #include "platform/Services.h"
+#include "platform/messages/MessageBoxes.h"
+#include "platform/programs/ProgramStarter.h"
 #include "tools/SetSweepBrowser.h"
 #include "tools/SetSweepIcon.h"
 #include "tools/SetSweepPage.h"
@@ -117,11 +117,7 @@ void frmsetsweep::closeEvent(QCloseEvent* event) {
 
 void frmsetsweep::Command1_Click() {
     if (txtStart->text().isEmpty() || txtNbrSets->text().isEmpty()) {
-        services_.messages.show(this,
-                                QStringLiteral("Please enter range start and number of sets "
-                                               "in range"),
-                                platform::MessageIcon::Exclamation, platform::MessageButtons::Ok,
-                                kTitle);
+        complain(QStringLiteral("Please enter range start and number of sets in range"));
         return;
     }
     bPageWritten = true;
@@ -172,5 +168,5 @@ void frmsetsweep::complain(const QString& text) {
 }
 
 QString frmsetsweep::hostPagePath() const {
-    return services_.paths.map(QLatin1String(setsweep::kPagePath));
+    return services_.paths.map(QLatin1String(platform::kSetSweepPagePath));
 }

@@ -6,7 +6,7 @@
 #include <cmath>
 #include <cstdint>
 
-#include "platform/FrameExtents.h"
+#include "platform/windowsystem/FrameExtents.h"
 #include "ui/Twips.h"
 
 int centredOffset(float screenTwips, float windowTwips) {

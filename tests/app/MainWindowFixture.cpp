@@ -6,8 +6,8 @@
 #include <QFile>
 #include <QTimer>
 
-#include "platform/WindowsCommandLine.h"
-#include "ui/SiteTable.h"
+#include "app/SiteTable.h"
+#include "platform/programs/WindowsCommandLine.h"
 
 namespace {
 

@@ -12,8 +12,8 @@
 #include <QTest>
 
 #include "app/frmTessorin.h"
-#include "platform/ProgramStarter.h"
-#include "platform/WindowsCommandLine.h"
+#include "platform/programs/ProgramStarter.h"
+#include "platform/programs/WindowsCommandLine.h"
 #include "support/Doubles.h"
 #include "support/QtPrinting.h"
 #include "support/RecordingProgram.h"

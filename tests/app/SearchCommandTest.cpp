@@ -3,9 +3,9 @@
 #include <QTimer>
 
 #include "app/MainWindowFixture.h"
+#include "app/SiteTable.h"
 #include "peekshot/RecordingBrowser.h"
 #include "tools/frmPopup.h"
-#include "ui/SiteTable.h"
 
 using platform::MessageIcon;
 using testing_doubles::ShownMessage;

@@ -4,8 +4,8 @@
 #include <string>
 
 #include "app/MainWindowFixture.h"
+#include "app/SiteTable.h"
 #include "support/ChildTestRun.h"
-#include "ui/SiteTable.h"
 
 namespace {
 

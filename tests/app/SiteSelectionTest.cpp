@@ -1,5 +1,5 @@
 #include "app/MainWindowFixture.h"
-#include "ui/SiteTable.h"
+#include "app/SiteTable.h"
 
 class SiteSelectionTest : public MainWindowTest {
   protected:

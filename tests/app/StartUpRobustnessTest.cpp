@@ -7,8 +7,8 @@
 #include <tuple>
 
 #include "app/MainWindowFixture.h"
+#include "app/SiteTable.h"
 #include "support/SpecialFiles.h"
-#include "ui/SiteTable.h"
 
 namespace {
 
@@ -155,7 +155,7 @@ TEST_P(StartUpTest, WindowStartsAndTheProfileCommandsCope) {
         return;
     }
     EXPECT_TRUE(doubles_.messages.shown.empty());
-    const IniFiles saved(doubles_.services.paths);
+    const ProgramIniFiles saved(doubles_.services.paths);
     for (const QString& key : savedKeys()) {
         const bool ticked = key == "Brickset" || (key == "Peeron" && box("chkpeeron")->isChecked());
         EXPECT_EQ(saved.ReadSettingsIni("Tessorin", key), ticked ? "True" : "False")

@@ -12,9 +12,9 @@
 #include <QTest>
 
 #include "browser/modWWW.h"
-#include "platform/ProgramStarter.h"
-#include "platform/Registry.h"
-#include "platform/WindowFocus.h"
+#include "platform/programs/ProgramStarter.h"
+#include "platform/registry/Registry.h"
+#include "platform/windowsystem/WindowFocus.h"
 #include "support/ChildTestRun.h"
 #include "support/Doubles.h"
 #include "support/QtPrinting.h"

@@ -6,8 +6,8 @@
 #include <QWidget>
 
 #include "browser/modWWW.h"
-#include "platform/WindowFocus.h"
-#include "platform/WindowsCommandLine.h"
+#include "platform/programs/WindowsCommandLine.h"
+#include "platform/windowsystem/WindowFocus.h"
 #include "support/Doubles.h"
 #include "support/QtPrinting.h"
 

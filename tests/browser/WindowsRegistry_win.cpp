@@ -7,7 +7,7 @@
 #include <map>
 
 #include "browser/modWWW.h"
-#include "platform/Registry.h"
+#include "platform/registry/Registry.h"
 #include "support/QtPrinting.h"
 
 namespace {
@@ -49,7 +49,8 @@ TEST(WindowsRegistry, ValuesOfEachTypeReadBackThroughGetRegValues) {
 // quoted path, and the rest of the command is left out.
 TEST(WindowsRegistry, TheRegisteredHttpCommandGivesTheBrowserPath) {
     const QString key = QStringLiteral(R"(HKCR\http\shell\open\command)");
-    const QString command = QStringLiteral(R"("C:\Program Files\Brick Browser\brick.exe" -url "%1")");
+    const QString command =
+        QStringLiteral(R"("C:\Program Files\Brick Browser\brick.exe" -url "%1")");
     ASSERT_TRUE(reg({"add", key, "/ve", "/d", command, "/f"}));
     EXPECT_EQ(modWWW::GetBrowserPath(*kRegistry),
               QStringLiteral(R"("C:\Program Files\Brick Browser\brick.exe")"));

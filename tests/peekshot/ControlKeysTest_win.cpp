@@ -5,8 +5,8 @@
 #include <QCoreApplication>
 #include <QWidget>
 
-#include "platform/webbrowser/ControlKeys_win.h"
-#include "platform/webbrowser/ControlSite_win.h"
+#include "platform/webview/webbrowser/ControlKeys_win.h"
+#include "platform/webview/webbrowser/ControlSite_win.h"
 
 namespace {
 

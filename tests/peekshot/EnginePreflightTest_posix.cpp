@@ -5,7 +5,7 @@
 #include <QTemporaryDir>
 #include <optional>
 
-#include "platform/webengine/EnginePreflight.h"
+#include "platform/webview/webengine/EnginePreflight.h"
 
 namespace {
 

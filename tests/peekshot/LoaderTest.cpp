@@ -3,7 +3,7 @@
 #include <QDir>
 #include <QTemporaryDir>
 
-#include "platform/EmbeddedBrowserLoader.h"
+#include "platform/webview/EmbeddedBrowserLoader.h"
 #include "support/Doubles.h"
 #include "tools/frmPopup.h"
 

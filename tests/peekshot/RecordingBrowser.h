@@ -7,7 +7,7 @@
 #include <QWidget>
 #include <optional>
 
-#include "platform/EmbeddedBrowser.h"
+#include "platform/webview/EmbeddedBrowser.h"
 
 // A browser that shows nothing and remembers every address it was sent to.
 class RecordingBrowser final : public QWidget, public platform::EmbeddedBrowser {

@@ -7,9 +7,9 @@
 #include <QPointer>
 #include <QTest>
 
-#include "platform/EmbeddedBrowserLoader.h"
 #include "platform/Services.h"
-#include "platform/webbrowser/BrowserEmulation_win.h"
+#include "platform/webview/EmbeddedBrowserLoader.h"
+#include "platform/webview/webbrowser/BrowserEmulation_win.h"
 #include "support/Doubles.h"
 #include "tools/frmPopup.h"
 

@@ -10,10 +10,10 @@
 #include <QTest>
 #include <QUrl>
 
-#include "platform/EmbeddedBrowser.h"
-#include "platform/EmbeddedBrowserLoader.h"
 #include "platform/Services.h"
-#include "platform/webengine/EnginePreflight.h"
+#include "platform/webview/EmbeddedBrowser.h"
+#include "platform/webview/EmbeddedBrowserLoader.h"
+#include "platform/webview/webengine/EnginePreflight.h"
 #include "support/Doubles.h"
 #include "tools/SetSweepPage.h"
 #include "tools/frmPopup.h"

@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 
-#include "platform/HostPaths.h"
+#include "platform/paths/HostPaths.h"
 
 namespace {
 

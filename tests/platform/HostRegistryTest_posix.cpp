@@ -7,7 +7,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "platform/Registry.h"
+#include "platform/registry/Registry.h"
 #include "support/QtPrinting.h"
 
 using platform::RegistryRoot;

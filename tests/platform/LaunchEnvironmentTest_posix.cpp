@@ -10,10 +10,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "platform/LaunchActivation.h"
-#include "platform/ProgramStarter.h"
-#include "platform/StartupNotification_posix.h"
-#include "platform/WindowsCommandLine.h"
+#include "platform/programs/LaunchActivation.h"
+#include "platform/programs/ProgramStarter.h"
+#include "platform/programs/StartupNotification_posix.h"
+#include "platform/programs/WindowsCommandLine.h"
 #include "support/QtPrinting.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "platform/MessageBoxes.h"
+#include "platform/messages/MessageBoxes.h"
 
 namespace {
 

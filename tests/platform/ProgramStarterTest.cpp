@@ -5,8 +5,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "platform/ProgramStarter.h"
-#include "platform/WindowsCommandLine.h"
+#include "platform/programs/ProgramStarter.h"
+#include "platform/programs/WindowsCommandLine.h"
 #include "support/QtPrinting.h"
 #include "support/RecordingProgram.h"
 

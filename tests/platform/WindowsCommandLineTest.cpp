@@ -2,7 +2,7 @@
 
 #include <random>
 
-#include "platform/WindowsCommandLine.h"
+#include "platform/programs/WindowsCommandLine.h"
 #include "support/QtPrinting.h"
 
 using platform::quoteWindowsArgument;

@@ -9,12 +9,12 @@
 #include <memory>
 #include <vector>
 
-#include "platform/EmbeddedBrowserLoader.h"
-#include "platform/MessageBoxes.h"
-#include "platform/ProgramStarter.h"
-#include "platform/Registry.h"
 #include "platform/Services.h"
-#include "platform/WindowFocus.h"
+#include "platform/messages/MessageBoxes.h"
+#include "platform/programs/ProgramStarter.h"
+#include "platform/registry/Registry.h"
+#include "platform/webview/EmbeddedBrowserLoader.h"
+#include "platform/windowsystem/WindowFocus.h"
 
 namespace testing_doubles {
 

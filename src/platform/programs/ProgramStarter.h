@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+
+#include "platform/programs/LaunchActivation.h"
+
+namespace platform {
+
+// Starts a program from a Windows-style command line ("\"C:\\path\\app.exe\" arg ...")
+// without waiting for it. No shell is ever involved: on POSIX hosts the line is split
+// by the Windows argument rules and the first argument names the program.
+class ProgramStarter {
+  public:
+    virtual ~ProgramStarter() = default;
+    // True when the program was started; false for an empty line, a missing program, a
+    // NUL anywhere in the line (no argument can carry one), or anything else the host
+    // refuses.
+    virtual bool start(const QString& commandLine) = 0;
+    // False when the host could not hand the line to a program whole: an argument or the
+    // whole line too long for it. Asked before a search starts anything, so a query that
+    // cannot be passed on is refused once rather than failing at every site.
+    virtual bool canPass(const QString& commandLine) const = 0;
+};
+
+// The host's own implementation (CreateProcess on Windows, QProcess elsewhere). On a Linux
+// desktop each start is also announced through the window system's launch protocol, so the
+// started browser may come forward; Windows lets the foreground program's child do so.
+class HostProgramStarter final : public ProgramStarter {
+  public:
+    // Without an activation of its own, the window system's is taken on the first start.
+    explicit HostProgramStarter(std::unique_ptr<LaunchActivation> activation = nullptr);
+    ~HostProgramStarter() override;
+
+    bool start(const QString& commandLine) override;
+    bool canPass(const QString& commandLine) const override;
+
+  private:
+    std::unique_ptr<LaunchActivation> activation_;
+};
+
+}  // namespace platform
