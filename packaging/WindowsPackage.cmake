@@ -26,10 +26,14 @@ set(TESSORIN_ICON ${icon_dir}/tessorin.ico)
 add_custom_command(OUTPUT ${TESSORIN_ICON}
                    COMMAND ${IMAGEMAGICK_CONVERT} ${icon_pngs} ${TESSORIN_ICON}
                    DEPENDS ${icon_pngs} VERBATIM)
+set(TESSORIN_MANIFEST ${CMAKE_BINARY_DIR}/generated/Tessorin.manifest)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/windows/Tessorin.manifest.in ${TESSORIN_MANIFEST} @ONLY)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/windows/Tessorin.rc.in
                ${CMAKE_BINARY_DIR}/generated/Tessorin.rc @ONLY)
 add_custom_target(tessorin_windows_icon DEPENDS ${TESSORIN_ICON})
 target_sources(tessorin PRIVATE ${CMAKE_BINARY_DIR}/generated/Tessorin.rc)
+set_source_files_properties(${CMAKE_BINARY_DIR}/generated/Tessorin.rc PROPERTIES
+                            OBJECT_DEPENDS ${TESSORIN_MANIFEST})
 add_dependencies(tessorin tessorin_windows_icon)
 
 install(TARGETS tessorin RUNTIME DESTINATION .)
