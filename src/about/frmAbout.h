@@ -2,9 +2,7 @@
 
 #include <QWidget>
 
-class AboutPicture;
-class QLabel;
-class QPushButton;
+#include "about/frmAboutUi.h"
 
 namespace platform {
 struct Services;
@@ -18,13 +16,9 @@ class frmAbout final : public QWidget {
     explicit frmAbout(platform::Services& services);
 
   private:
-    void buildControls();
     void Picture1_DblClick();
     void Command1_Click();
 
     platform::Services& services_;
-    QLabel* Label1 = nullptr;
-    AboutPicture* Picture1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QPushButton* Command1 = nullptr;
+    frmAboutUi ui_;
 };

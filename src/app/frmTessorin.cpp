@@ -53,7 +53,7 @@ frmTessorin::frmTessorin(platform::Services& services)
       ui_(*this),
       selection_(ui_),
       profiles_(
-          ui_, iniFiles_, [this] { return warning().chkdontshow; }, services, this) {
+          ui_, iniFiles_, [this] { return warning().ui().chkdontshow; }, services, this) {
     connectCommands();
     Form_Load();
 }
@@ -128,7 +128,7 @@ void frmTessorin::cmdView_Click() {
 }
 
 bool frmTessorin::confirmBulkOpen() {
-    if (warning().chkdontshow->isChecked()) {
+    if (warning().ui().chkdontshow->isChecked()) {
         return true;
     }
     warning().exec();

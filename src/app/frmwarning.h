@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <QString>
 
-class QCheckBox;
+#include "app/frmwarningUi.h"
 
 // Asks before a search opens several browser windows at once. Yes and No only hide
 // it, so its "do not show" box and its answer live on for the rest of the run;
@@ -16,7 +16,7 @@ class frmwarning final : public QDialog {
 
     // "6" after Yes, "7" after No, empty before the first answer.
     QString answerText() const { return answerText_; }
-    QCheckBox* chkdontshow = nullptr;
+    const frmwarningUi& ui() const { return ui_; }
 
     // True once the user closed the dialog without answering; it is deleted shortly.
     bool isDiscarded() const { return discarded_; }
@@ -31,6 +31,7 @@ class frmwarning final : public QDialog {
     void cmdno_Click();
     void answer(const char* code);
 
+    frmwarningUi ui_;
     QString answerText_;
     bool discarded_ = false;
 };

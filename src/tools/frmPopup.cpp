@@ -6,9 +6,8 @@
 #include "platform/messages/MessageBoxes.h"
 #include "platform/webview/EmbeddedBrowser.h"
 #include "platform/webview/EmbeddedBrowserLoader.h"
+#include "tools/frmPopupUi.h"
 #include "ui/Centring.h"
-#include "ui/ProgramIcon.h"
-#include "ui/Twips.h"
 #include "ui/WindowDefinition.h"
 
 namespace {
@@ -59,21 +58,15 @@ std::unique_ptr<frmPopup> frmPopup::withWebView(platform::Services& services, QS
     return popup;
 }
 
-frmPopup::frmPopup() : QWidget(nullptr, fixedWindowFlags()) {
+frmPopup::frmPopup() : QWidget(nullptr, fixedWindowFlags()), ui_(*this) {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Tessorin - Lugnet Set Popup"));
-    setWindowIcon(programIcon());
-    resize(twips::size(3360, 4260));
     // The web engine wants its views gone before the application object goes, and an
     // open popup has no other owner to delete it.
     connect(qApp, &QCoreApplication::aboutToQuit, this, &QObject::deleteLater);
 }
 
 void frmPopup::Form_Load(const QString& peekShotUrl, const QString& query) {
-    // Placed once at its designed size; the window has no layout, so resizing it
-    // leaves the page where it is.
-    WebBrowser1->widget()->setGeometry(twips::rect(0, 0, 3375, 4250));
-    WebBrowser1->widget()->setAccessibleName(QStringLiteral("Set page"));
+    frmPopupUi::placeWebBrowser(*WebBrowser1->widget());
     centreOnScreen(*this);
     StartingAddress = peekShotUrl + query;
     WebBrowser1->navigate(StartingAddress);

@@ -4,6 +4,8 @@
 #include <QWidget>
 #include <memory>
 
+#include "tools/frmPopupUi.h"
+
 namespace platform {
 struct Services;
 class EmbeddedBrowser;
@@ -28,5 +30,6 @@ class frmPopup final : public QWidget {
     static std::unique_ptr<frmPopup> withWebView(platform::Services& services, QString& why);
     void Form_Load(const QString& peekShotUrl, const QString& query);
 
+    frmPopupUi ui_;
     platform::EmbeddedBrowser* WebBrowser1 = nullptr;
 };

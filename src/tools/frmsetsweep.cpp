@@ -2,23 +2,16 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QLabel>
-#include <QLayout>
-#include <QMenuBar>
+#include <QLineEdit>
 #include <QPushButton>
 
 #include "platform/Services.h"
 #include "platform/messages/MessageBoxes.h"
 #include "platform/programs/ProgramStarter.h"
 #include "tools/SetSweepBrowser.h"
-#include "tools/SetSweepIcon.h"
 #include "tools/SetSweepPage.h"
 #include "tools/SetSweepPageFile.h"
 #include "ui/Centring.h"
-#include "ui/DialogFont.h"
-#include "ui/SelectAllLineEdit.h"
-#include "ui/Twips.h"
-#include "ui/TwoToneRule.h"
 #include "ui/WindowDefinition.h"
 
 namespace {
@@ -37,67 +30,20 @@ const QString kHowtoText = QStringLiteral(
 
 frmsetsweep::frmsetsweep(platform::Services& services)
     : QMainWindow(nullptr, fixedWindowFlags(Qt::Window, Qt::MSWindowsFixedSizeDialogHint)),
-      services_(services) {
-    setObjectName(QStringLiteral("frmsetsweep"));
+      services_(services),
+      ui_(*this) {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(kTitle);
-    setWindowIcon(setSweepIcon());
-    setFont(dialogFont());
-    buildMenus();
-    buildControls();
-    // The menu bar's height depends on the style and font; the window takes whatever
-    // it needs on top of the fixed client area and cannot be resized.
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
-    txtStart->setFocus();
+    connect(ui_.Exit, &QAction::triggered, this, &frmsetsweep::Exit_Click);
+    connect(ui_.Howto, &QAction::triggered, this, &frmsetsweep::Howto_Click);
+    for (QLineEdit* box : {ui_.txtStart, ui_.txtNbrSets}) {
+        connect(box, &QLineEdit::returnPressed, this, &frmsetsweep::Command1_Click);
+    }
+    connect(ui_.Command1, &QPushButton::clicked, this, &frmsetsweep::Command1_Click);
 }
 
 // Leaving the program while the window is open keeps the page on disk: only Exit and
 // the close box clean up.
 frmsetsweep::~frmsetsweep() = default;
-
-void frmsetsweep::buildMenus() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    file->setObjectName(QStringLiteral("File"));
-    Exit = file->addAction(QStringLiteral("&Exit"), this, &frmsetsweep::Exit_Click);
-    Exit->setObjectName(QStringLiteral("Exit"));
-    Exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
-
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    help->setObjectName(QStringLiteral("Help"));
-    Howto = help->addAction(QStringLiteral("&Howto"), this, &frmsetsweep::Howto_Click);
-    Howto->setObjectName(QStringLiteral("Howto"));
-    Howto->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
-}
-
-void frmsetsweep::buildControls() {
-    auto* client = new QWidget(this);
-    client->setFixedSize(twips::size(3375, 1125));
-    setCentralWidget(client);
-
-    new TwoToneRule(client, 4080);
-    txtStart = placed(new SelectAllLineEdit(client), "txtStart", twips::rect(120, 360, 1455, 285));
-    txtNbrSets =
-        placed(new SelectAllLineEdit(client), "txtNbrSets", twips::rect(1800, 360, 1455, 285));
-    Label1 = placed(new QLabel(QStringLiteral("Range Start:"), client), "Label1",
-                    twips::rect(120, 120, 1815, 255));
-    Label2 = placed(new QLabel(QStringLiteral("# of Sets in Range:"), client), "Label2",
-                    twips::rect(1800, 120, 1695, 255));
-    // A box has no caption of its own: screen readers take its name from the label above.
-    Label1->setBuddy(txtStart);
-    Label2->setBuddy(txtNbrSets);
-    Command1 = placed(new QPushButton(QStringLiteral("View Pics"), client), "Command1",
-                      twips::rect(2160, 720, 1100, 340));
-    // A main window has no default button of its own: Enter in a box is wired to the
-    // button here, and Enter on the focused button clicks it.
-    Command1->setDefault(true);
-    setTabOrder(txtStart, txtNbrSets);
-    setTabOrder(txtNbrSets, Command1);
-
-    for (QLineEdit* box : {txtStart, txtNbrSets}) {
-        connect(box, &QLineEdit::returnPressed, this, &frmsetsweep::Command1_Click);
-    }
-    connect(Command1, &QPushButton::clicked, this, &frmsetsweep::Command1_Click);
-}
 
 void frmsetsweep::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
@@ -116,14 +62,14 @@ void frmsetsweep::closeEvent(QCloseEvent* event) {
 }
 
 void frmsetsweep::Command1_Click() {
-    if (txtStart->text().isEmpty() || txtNbrSets->text().isEmpty()) {
+    if (ui_.txtStart->text().isEmpty() || ui_.txtNbrSets->text().isEmpty()) {
         complain(QStringLiteral("Please enter range start and number of sets in range"));
         return;
     }
     bPageWritten = true;
     const QString page = hostPagePath();
     if (const auto failure = setsweep::writePageFile(
-            page, setsweep::pageBytes(txtStart->text(), txtNbrSets->text()))) {
+            page, setsweep::pageBytes(ui_.txtStart->text(), ui_.txtNbrSets->text()))) {
         complain(*failure);
         return;
     }

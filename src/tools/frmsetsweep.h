@@ -2,10 +2,7 @@
 
 #include <QMainWindow>
 
-class QAction;
-class QLabel;
-class QPushButton;
-class QLineEdit;
+#include "tools/frmsetsweepUi.h"
 
 namespace platform {
 struct Services;
@@ -25,8 +22,6 @@ class frmsetsweep final : public QMainWindow {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    void buildMenus();
-    void buildControls();
     void Command1_Click();
     void Exit_Click();
     void Howto_Click();
@@ -39,12 +34,5 @@ class frmsetsweep final : public QMainWindow {
     // Set once this window has written the page, so leaving it knows to clean up.
     bool bPageWritten = false;
     bool centred_ = false;
-
-    QLineEdit* txtStart = nullptr;
-    QLineEdit* txtNbrSets = nullptr;
-    QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QPushButton* Command1 = nullptr;
-    QAction* Exit = nullptr;
-    QAction* Howto = nullptr;
+    frmsetsweepUi ui_;
 };

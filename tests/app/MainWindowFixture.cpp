@@ -103,8 +103,8 @@ void MainWindowTest::answerWarningWith(const char* buttonName, bool tickDontShow
         poll->deleteLater();
         warningShown_ = true;
         if (tickDontShow) {
-            QTest::mouseClick(dialog->chkdontshow, Qt::LeftButton, {},
-                              QPoint(8, dialog->chkdontshow->height() / 2));
+            QTest::mouseClick(dialog->ui().chkdontshow, Qt::LeftButton, {},
+                              QPoint(8, dialog->ui().chkdontshow->height() / 2));
         }
         QTest::mouseClick(dialog->findChild<QPushButton*>(QLatin1String(button.constData())),
                           Qt::LeftButton);

@@ -90,7 +90,7 @@ TEST_F(MainWindowTest, DoNotShowWithNoOpensNothingNowAndSkipsTheWarningNextTime)
     pressSearch();
     EXPECT_TRUE(doubles_.programs.commandLines.isEmpty());
     EXPECT_FALSE(window().isMinimized()) << "a refused search does not minimise";
-    EXPECT_TRUE(window().warning().chkdontshow->isChecked());
+    EXPECT_TRUE(window().warning().ui().chkdontshow->isChecked());
     EXPECT_TRUE(window().warning().isHidden());
 
     pressSearch();  // no dialog comes up now; a modal would block this call
@@ -106,9 +106,9 @@ TEST_F(MainWindowTest, ClosingTheWarningOpensNothingAndForgetsItsBox) {
     bool keptThroughEsc = false;
     QTimer::singleShot(20, [&keptThroughEsc] {
         if (auto* dialog = qobject_cast<frmwarning*>(QApplication::activeModalWidget())) {
-            dialog->chkdontshow->setChecked(true);
-            QTest::keyClick(dialog->chkdontshow, Qt::Key_Escape);
-            keptThroughEsc = dialog->isVisible() && dialog->chkdontshow->isChecked();
+            dialog->ui().chkdontshow->setChecked(true);
+            QTest::keyClick(dialog->ui().chkdontshow, Qt::Key_Escape);
+            keptThroughEsc = dialog->isVisible() && dialog->ui().chkdontshow->isChecked();
             dialog->close();
         }
     });
@@ -116,7 +116,7 @@ TEST_F(MainWindowTest, ClosingTheWarningOpensNothingAndForgetsItsBox) {
     EXPECT_TRUE(keptThroughEsc) << "Esc left the dialog and its tick as they were";
     EXPECT_TRUE(doubles_.programs.commandLines.isEmpty());
     EXPECT_TRUE(window().warning().answerText().isEmpty());
-    EXPECT_FALSE(window().warning().chkdontshow->isChecked());
+    EXPECT_FALSE(window().warning().ui().chkdontshow->isChecked());
 
     answerWarningWith("cmdyes");
     pressSearch();
@@ -176,7 +176,7 @@ TEST_F(MainWindowTest, FocusComesBackOnlyToAWindowTheSearchDidNotMinimise) {
     typeQuery(QStringLiteral("10179"));
     click(box("chkbrickset"));
     click(box("chkpeeron"));
-    window().warning().chkdontshow->setChecked(true);
+    window().warning().ui().chkdontshow->setChecked(true);
     pressSearch();
     EXPECT_EQ(doubles_.focus.askedFor, std::vector<QWidget*>(2, &window()));
 
@@ -215,7 +215,7 @@ TEST_F(MainWindowTest, ABoxUntickedWhileSitesOpenIsSkipped) {
     typeQuery(QStringLiteral("10179"));
     click(box("chkauctionbrick"));
     click(box("chkpeeron"));
-    window().warning().chkdontshow->setChecked(true);
+    window().warning().ui().chkdontshow->setChecked(true);
     // The first start lets events run; the user unticks Peeron in that moment.
     doubles_.programs.onStart = [&] { box("chkpeeron")->setChecked(false); };
     pressSearch();

@@ -57,12 +57,12 @@ TEST_F(SettingsProfilesTest, SaveThenLoadRestoresEveryElement) {
          {"chkauctionbrick", "chkbricklinkcat", "chkebayuk", "chklugnet", "chkmin"}) {
         click(box(name));
     }
-    window().warning().chkdontshow->setChecked(true);
+    window().warning().ui().chkdontshow->setChecked(true);
     QTest::keyClick(&window(), Qt::Key_S, Qt::ControlModifier);
 
     triggerMenu("Uncheckall");
     click(box("chkmin"));
-    window().warning().chkdontshow->setChecked(false);
+    window().warning().ui().chkdontshow->setChecked(false);
     QTest::keyClick(&window(), Qt::Key_C, Qt::ControlModifier);
 
     for (const char* name :
@@ -70,7 +70,7 @@ TEST_F(SettingsProfilesTest, SaveThenLoadRestoresEveryElement) {
         EXPECT_TRUE(box(name)->isChecked()) << name;
     }
     EXPECT_FALSE(box("chkbrickset")->isChecked());
-    EXPECT_TRUE(window().warning().chkdontshow->isChecked());
+    EXPECT_TRUE(window().warning().ui().chkdontshow->isChecked());
 }
 
 TEST_F(SettingsProfilesTest, LoaderFindsKeysInOtherCaseButOnlyExactTrueTicks) {
@@ -113,7 +113,7 @@ TEST_F(SettingsProfilesTest, LoadDefaultWithoutDefaultIniClearsEverything) {
     for (QCheckBox* each : window().findChildren<QCheckBox*>()) {
         EXPECT_FALSE(each->isChecked()) << each->objectName().toStdString();
     }
-    EXPECT_FALSE(window().warning().chkdontshow->isChecked());
+    EXPECT_FALSE(window().warning().ui().chkdontshow->isChecked());
     EXPECT_FALSE(window().showSaveConfirm());
     triggerMenu("Exit");
     EXPECT_TRUE(doubles_.messages.shown.empty()) << "no save question once it is cleared";
