@@ -35,7 +35,7 @@ class PluginBrowserLoader final : public EmbeddedBrowserLoader {
         }
         const QString file = QDir::toNativeSeparators(plugin_.fileName());
         // Qt WebEngine looks for the shared context as soon as its library is loaded.
-        shareOpenGLContextsFromNowOn();
+        setShareContextStandIn();
         QObject* instance = plugin_.instance();
         if (!instance) {
             errorText = QStringLiteral("The web view plugin %1 could not be loaded: %2")

@@ -2,13 +2,12 @@
 
 namespace platform {
 
-// Qt WebEngine draws through OpenGL contexts shared with the application's own, so it needs
-// Qt's global share context before it is loaded. Qt makes that context while the
-// application object is built when Qt::AA_ShareOpenGLContexts is set, which loads the
-// whole OpenGL stack (the driver, and on software rendering LLVM) into every session:
-// about 60 MiB and several times the start-up time of the window itself. Made here instead,
-// the same way Qt makes it, just before the web view plugin loads, that cost falls on the
-// sessions that show a page. Nothing happens when the context already exists.
-void shareOpenGLContextsFromNowOn();
+// Qt WebEngine looks for Qt's global OpenGL share context as soon as its library is loaded,
+// and warns when there is none; its start-up report then reads the context's format, and
+// Qt 6.4 crashes there when there is none. The web view draws without OpenGL, so it needs
+// no working context: one that is set but never created answers both, costs nothing, and
+// tells Qt WebEngine to leave OpenGL off. Made just before the web view plugin loads;
+// nothing happens when a share context exists already.
+void setShareContextStandIn();
 
 }  // namespace platform

@@ -2,6 +2,7 @@
 
 #include <exception>
 
+#include "platform/webview/webengine/DrawingWithoutOpenGL.h"
 #include "platform/webview/webengine/EnginePreflight.h"
 #include "platform/webview/webengine/WebEngineBrowser.h"
 
@@ -18,6 +19,9 @@ bool WebEnginePlugin::engineReady(QString& errorText) {
 EmbeddedBrowser* WebEnginePlugin::createBrowser(QWidget* parent) {
     // The caller is a click handler; nothing may be thrown back into Qt's event loop.
     try {
+        if (!started_) {
+            drawWithoutOpenGL();
+        }
         auto* browser = new WebEngineBrowser(parent);
         started_ = true;
         return browser;
