@@ -1,7 +1,8 @@
 // PeekShot: the time from the Return key of a PeekShot search to the popup mapped and to
 // the local page's first paint (its green seen on the screen), on first use in a fresh
 // process and on second use after the first popup was closed, against a bare program that
-// opens one QWebEngineView on the same page per Return. Both sides are timed the same way
+// opens one QWebEngineView on the same page per Return, as Qt WebEngine documents it (with
+// OpenGL) and drawing without OpenGL as Tessorin does. Every side is timed the same way
 // from outside, runs interleaved.
 // A Linux measuring tool: POSIX processes and XCB, never part of the program.
 
@@ -94,11 +95,14 @@ void runOnce(bench::XDisplay& display, const bench::Environment& env, Side& side
     bench::stopChild(pid);
 }
 
-void printRow(const char* what, const std::vector<double>& bare, const std::vector<double>& ours) {
+void printRow(const char* what, const std::vector<double>& bare,
+              const std::vector<double>& bareSoftware, const std::vector<double>& ours) {
     const bench::Summary b = bench::summarise(bare);
+    const bench::Summary s = bench::summarise(bareSoftware);
     const bench::Summary t = bench::summarise(ours);
-    std::printf("  %-28s %-22s %-22s x%.2f\n", what, bench::describe(b, 1).c_str(),
-                bench::describe(t, 1).c_str(), t.median / b.median);
+    std::printf("  %-26s %-20s %-20s %-20s x%.2f   x%.2f\n", what, bench::describe(b, 1).c_str(),
+                bench::describe(s, 1).c_str(), bench::describe(t, 1).c_str(), t.median / b.median,
+                t.median / s.median);
 }
 
 }  // namespace
@@ -119,22 +123,33 @@ int main(int argc, char* argv[]) {
     env["QT_LOGGING_RULES"] = "qt.webenginecontext=false";
     env["QTWEBENGINE_CHROMIUM_FLAGS"] = "--log-level=3";
     Side bare{"bare QWebEngineView", {argv[3], argv[4]}, false, {}, {}};
+    // The same bare program drawing without OpenGL, as Tessorin's web view does.
+    Side bareSoftware{
+        "bare QWebEngineView, software", {argv[3], "--software", argv[4]}, false, {}, {}};
     Side tessorin{"Tessorin", {argv[2]}, true, {}, {}};
-    runOnce(display, env, bare);  // warm-up: the engine's files in the page cache for both
-    runOnce(display, env, tessorin);
-    bare.first = bare.second = tessorin.first = tessorin.second = {};
+    Side* const sides[] = {&tessorin, &bare, &bareSoftware};
+    for (Side* side : sides) {
+        runOnce(display, env, *side);  // warm-up: the engine's files in the page cache for all
+        side->first = side->second = {};
+    }
     for (int run = 0; run < runs; ++run) {
-        runOnce(display, env, tessorin);
-        runOnce(display, env, bare);
+        for (Side* side : sides) {
+            runOnce(display, env, *side);
+        }
     }
     std::printf(
         "PeekShot, a local page, from Return, %d runs each; median (min-max)"
         " (target: first page and second use <= 1.1)\n",
         runs);
-    std::printf("  %-28s %-22s %-22s %s\n", "", "bare QWebEngineView", "Tessorin", "ratio");
-    printRow("first use: window mapped", bare.first.mappedMs, tessorin.first.mappedMs);
-    printRow("first use: page painted", bare.first.paintedMs, tessorin.first.paintedMs);
-    printRow("second use: window mapped", bare.second.mappedMs, tessorin.second.mappedMs);
-    printRow("second use: page painted", bare.second.paintedMs, tessorin.second.paintedMs);
+    std::printf("  %-26s %-20s %-20s %-20s %s\n", "", "bare QWebEngineView", "bare, in software",
+                "Tessorin", "ratio to each");
+    printRow("first use: window mapped", bare.first.mappedMs, bareSoftware.first.mappedMs,
+             tessorin.first.mappedMs);
+    printRow("first use: page painted", bare.first.paintedMs, bareSoftware.first.paintedMs,
+             tessorin.first.paintedMs);
+    printRow("second use: window mapped", bare.second.mappedMs, bareSoftware.second.mappedMs,
+             tessorin.second.mappedMs);
+    printRow("second use: page painted", bare.second.paintedMs, bareSoftware.second.paintedMs,
+             tessorin.second.paintedMs);
     return 0;
 }
