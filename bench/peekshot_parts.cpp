@@ -17,6 +17,7 @@
 #include "harness/Stats.h"
 #include "platform/webview/EmbeddedBrowser.h"
 #include "platform/webview/EmbeddedBrowserLoader.h"
+#include "platform/windowsystem/ApplicationWithoutOpenGL.h"
 
 namespace {
 
@@ -43,7 +44,8 @@ void settle(int ms) {
 
 // One first use; prints the end of each part, in ms from the start, on one line.
 int firstUse(int argc, char* argv[], const QString& pluginDir, const QString& page) {
-    QApplication app(argc, argv);
+    // As the program makes it.
+    const auto app = platform::makeApplicationWithoutOpenGL(argc, argv);
     QWidget mainWindow;
     mainWindow.resize(300, 200);
     mainWindow.show();

@@ -7,9 +7,10 @@
 #include "platform/programs/ProgramStarter.h"
 #include "platform/registry/Registry.h"
 #include "platform/webview/EmbeddedBrowserLoader.h"
+#include "platform/windowsystem/ApplicationWithoutOpenGL.h"
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
+    const std::unique_ptr<QApplication> app = platform::makeApplicationWithoutOpenGL(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tessorin"));
     QApplication::setApplicationVersion(QLatin1String(kTessorinVersion));
     // Lets Wayland desktops match the windows to the installed menu entry and its icon.

@@ -153,6 +153,15 @@ session_open_main() {
     menu=$(session_menu_height "$main" 3135)
 }
 
+# Fails unless the program has no OpenGL driver and no Qt OpenGL integration loaded (Qt's
+# own dispatch libraries are always there and are not counted): it draws without OpenGL.
+session_expect_no_opengl() {
+    local loaded
+    loaded=$(grep -oE '[^/ ]*(libGLX_|libEGL_|_dri\.so|(glx|egl)-integration|wayland-egl)[^/ ]*$' \
+        "/proc/$SESSION_PROGRAM_PID/maps" | sort -u | tr '\n' ' ' || true)
+    [[ -z $loaded ]] || session_fail "$1 loaded OpenGL: $loaded"
+}
+
 session_program_running() {
     local state
     [[ -r /proc/$SESSION_PROGRAM_PID/stat ]] || return 1

@@ -58,6 +58,10 @@ check_launch() {
         [[ -z $token ]] || session_fail "start $start through X was handed a Wayland token"
         [[ $id =~ _TIME[1-9][0-9]*$ ]] || session_fail "start $start: startup id [$id]"
     fi
+    # The program leaves OpenGL out of its own windows only: no browser inherits the switch.
+    [[ -z $(wayland_start_variable "$start" QT_XCB_GL_INTEGRATION) &&
+        -z $(wayland_start_variable "$start" QT_WAYLAND_CLIENT_BUFFER_INTEGRATION) ]] ||
+        session_fail "start $start inherited Qt's OpenGL switch"
     for ((earlier = 1; earlier < start; earlier++)); do
         [[ $(wayland_start_variable "$earlier" DESKTOP_STARTUP_ID) != "$id" ]] ||
             session_fail "starts $earlier and $start were handed the same [$id]"
@@ -113,5 +117,6 @@ peekshot_green() {
     [[ $(wayland_window_colour "Tessorin - Lugnet Set Popup") == 00FF00* ]]
 }
 session_wait_for 60 "the PeekShot page to show green" peekshot_green
+session_expect_no_opengl "the program with its PeekShot page"
 (($(session_start_count) == 3)) || session_fail "PeekShot started a browser"
 session_pass

@@ -34,14 +34,15 @@ QString socketPath() {
 }
 
 // One file per start, written aside and renamed: the argument count, then each argument on
-// a line; beside it the launch variables it was given.
+// a line; beside it the launch variables it was given, and any OpenGL switch of Qt's.
 void recordStart(const QStringList& arguments) {
     const QString starts = QDir(browserDir()).filePath(QStringLiteral("starts"));
     const QString record = QDir(starts).filePath(QString::number(getpid()));
     QFile variables(record + QStringLiteral(".env"));
     if (variables.open(QIODevice::WriteOnly)) {
         const QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        for (const char* name : {"XDG_ACTIVATION_TOKEN", "DESKTOP_STARTUP_ID"}) {
+        for (const char* name : {"XDG_ACTIVATION_TOKEN", "DESKTOP_STARTUP_ID",
+                                 "QT_XCB_GL_INTEGRATION", "QT_WAYLAND_CLIENT_BUFFER_INTEGRATION"}) {
             if (environment.contains(QLatin1String(name))) {
                 variables.write(QByteArray(name) + '=' +
                                 environment.value(QLatin1String(name)).toUtf8() + '\n');

@@ -1,8 +1,8 @@
 #include "platform/webview/webengine/WebEnginePlugin.h"
 
+#include <QQuickWindow>
 #include <exception>
 
-#include "platform/webview/webengine/DrawingWithoutOpenGL.h"
 #include "platform/webview/webengine/EnginePreflight.h"
 #include "platform/webview/webengine/WebEngineBrowser.h"
 
@@ -20,7 +20,11 @@ EmbeddedBrowser* WebEnginePlugin::createBrowser(QWidget* parent) {
     // The caller is a click handler; nothing may be thrown back into Qt's event loop.
     try {
         if (!started_) {
-            drawWithoutOpenGL();
+            // The page is drawn by the processor: Qt Quick's software renderer for the
+            // view, and so Chromium's software compositor for the page. One set's page in
+            // a small fixed window needs no graphics card, and OpenGL made the first page
+            // wait for the driver, contexts and shaders. Must precede the first view.
+            QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
         }
         auto* browser = new WebEngineBrowser(parent);
         started_ = true;
