@@ -1,7 +1,8 @@
 #!/bin/sh
 # Prints every performance figure in one run: start-up against a plain window with the same
 # widgets, Search against a bare posix_spawn loop and an xdg-open loop, PeekShot against
-# a bare web view, and the settings profiles. Each runs on an X
+# a bare web view (as documented, and drawing in software as Tessorin does) with its first
+# use taken apart, and the settings profiles. Each runs on an X
 # server of its own (a display number Xvfb picks itself), never the user's desktop.
 # Usage: bench/run.sh BUILD_DIR [RUNS]
 set -eu
