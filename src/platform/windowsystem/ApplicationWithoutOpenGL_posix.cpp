@@ -1,6 +1,6 @@
 #include <QOpenGLContext>
-#include <QStringList>
 #include <array>
+#include <vector>
 
 #include "platform/windowsystem/ApplicationWithoutOpenGL.h"
 
@@ -32,11 +32,11 @@ void dropNoOpenGLWarnings(QtMsgType type, const QMessageLogContext& context, con
 }  // namespace
 
 std::unique_ptr<QApplication> makeApplicationWithoutOpenGL(int& argc, char* argv[]) {
-    QStringList switchedOff;
+    std::vector<const char*> switchedOff;
     for (const char* variable : kIntegrationVariables) {
         if (!qEnvironmentVariableIsSet(variable)) {
             qputenv(variable, "none");
-            switchedOff << QLatin1String(variable);
+            switchedOff.push_back(variable);
         }
     }
     passOn = qInstallMessageHandler(dropNoOpenGLWarnings);
@@ -45,8 +45,8 @@ std::unique_ptr<QApplication> makeApplicationWithoutOpenGL(int& argc, char* argv
     // time anyone asks whether OpenGL is there, so it is asked now. Then the switches are
     // taken back, so that the programs a search starts never inherit them.
     QOpenGLContext::supportsThreadedOpenGL();
-    for (const QString& variable : switchedOff) {
-        qunsetenv(variable.toLatin1().constData());
+    for (const char* variable : switchedOff) {
+        qunsetenv(variable);
     }
     return application;
 }
