@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QStringList>
 #include <QWidget>
 #include <cstdio>
@@ -85,10 +86,23 @@ int firstUse(int argc, char* argv[], const QString& pluginDir, const QString& pa
     return watch.finished ? 0 : 1;
 }
 
+// As the PeekShot figures run the program: without Chromium's sandbox (runs as root
+// here) and without the engine's start-up report, which would bury the figures.
+QProcessEnvironment childEnvironment() {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QTWEBENGINE_DISABLE_SANDBOX"), QStringLiteral("1"));
+    environment.insert(QStringLiteral("QT_LOGGING_RULES"),
+                       QStringLiteral("qt.webenginecontext=false"));
+    environment.insert(QStringLiteral("QTWEBENGINE_CHROMIUM_FLAGS"),
+                       QStringLiteral("--log-level=3"));
+    return environment;
+}
+
 int summarise(int runs, const QString& self, const QStringList& arguments) {
     std::map<int, std::vector<double>> durations;
     for (int run = 0; run < runs; ++run) {
         QProcess child;
+        child.setProcessEnvironment(childEnvironment());
         child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         child.start(self, QStringList{QStringLiteral("--once")} + arguments);
         if (!child.waitForFinished(90'000) || child.exitCode() != 0) {

@@ -47,9 +47,7 @@ if [ -x "$build/bench/bench_peekshot" ]; then
         "$build/share/tessorin/Websites.ini" >"$prefix/share/tessorin/Websites.ini"
     "$build/bench/bench_peekshot" "$runs" "$prefix/bin/tessorin" "$build/bench/bare_webview" \
         "file://$page?set=6080" "$build/bench/bench_recorder"
-    QTWEBENGINE_DISABLE_SANDBOX=1 QT_LOGGING_RULES=qt.webenginecontext=false \
-        QTWEBENGINE_CHROMIUM_FLAGS=--log-level=3 \
-        "$build/bench/bench_peekshot_parts" "$runs" "$build/lib/tessorin/plugins" \
+    "$build/bench/bench_peekshot_parts" "$runs" "$build/lib/tessorin/plugins" \
         "file://$page?set=6080"
 fi
 echo "Settings profiles, the File menu commands on the real main window"
