@@ -3,6 +3,8 @@
 #include <QString>
 #include <array>
 
+#include "browser/QueryInAddress.h"
+
 // The sixteen search sites, in the one order that the search, the count, the tab order
 // and the settings profiles all follow. Everything that treats the sites alike walks
 // this table.
@@ -55,6 +57,8 @@ struct SiteUrl {
 
 using SiteUrlTable = std::array<SiteUrl, kSiteCount>;
 
+// The query stands between the prefix and the suffix, encoded only where it would otherwise
+// change the address.
 inline QString composeAddress(const SiteUrl& url, const QString& query) {
-    return url.prefix + query + url.suffix;
+    return url.prefix + modWWW::queryForQueryString(query) + url.suffix;
 }

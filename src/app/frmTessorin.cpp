@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDir>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
@@ -44,6 +45,15 @@ void showTheOne(QPointer<Window>& window, platform::Services& services) {
     window->raise();
     window->activateWindow();
 }
+
+// Shown while the browser is being handed the sites; the window still takes input.
+class BusyWhileOpening {
+  public:
+    BusyWhileOpening() { QGuiApplication::setOverrideCursor(Qt::BusyCursor); }
+    ~BusyWhileOpening() { QGuiApplication::restoreOverrideCursor(); }
+    BusyWhileOpening(const BusyWhileOpening&) = delete;
+    BusyWhileOpening& operator=(const BusyWhileOpening&) = delete;
+};
 
 }  // namespace
 
@@ -200,12 +210,17 @@ QStringList frmTessorin::selectedAddresses() const {
 }
 
 void frmTessorin::OpenSelectedSites() {
+    const BusyWhileOpening busy;
     modWWW::UrlOpener opener = urlOpener();
-    // Each box and the query are read at the site's own turn: opening a browser lets
-    // events run, and a change made meanwhile applies to the sites not yet reached.
-    for (std::size_t i = 0; i < kSites.size() && !ending_; ++i) {
-        if (ui_.siteBoxes[i]->isChecked()) {
-            opener.OpenURL(composeAddress(siteUrlTable_[i], ui_.txtsearch->text()));
+    if (opener.takesEveryAddressAtOnce()) {
+        opener.OpenURLs(selectedAddresses());
+    } else {
+        // Each box and the query are read at the site's own turn: opening a browser lets
+        // events run, and a change made meanwhile applies to the sites not yet reached.
+        for (std::size_t i = 0; i < kSites.size() && !ending_; ++i) {
+            if (ui_.siteBoxes[i]->isChecked()) {
+                opener.OpenURL(composeAddress(siteUrlTable_[i], ui_.txtsearch->text()));
+            }
         }
     }
     if (ui_.chkpic->isChecked() && !ending_) {

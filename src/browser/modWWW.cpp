@@ -53,10 +53,14 @@ QString dataAsText(const RegValue& value) {
                                   static_cast<qsizetype>(end - bytes.begin()));
 }
 
-QString commandLineFor(const QString& browser, const QString& address) {
-    // Quoted as one argument: a query with blanks would otherwise reach the browser as
-    // several addresses.
-    return browser + u' ' + platform::quoteWindowsArgument(address);
+QString commandLineFor(const QString& browser, const QStringList& addresses) {
+    QString line = browser;
+    for (const QString& address : addresses) {
+        // Quoted as one argument: a query with blanks would otherwise reach the browser as
+        // several addresses.
+        line += u' ' + platform::quoteWindowsArgument(address);
+    }
+    return line;
 }
 
 // A registered command begins with the program's path in double quotes; the path is
@@ -65,6 +69,23 @@ QString commandLineFor(const QString& browser, const QString& address) {
 QString programPathOf(const QString& command) {
     const qsizetype closingQuote = command.indexOf(u'"', 1);
     return closingQuote < 0 ? QString() : command.left(closingQuote + 1);
+}
+
+// The command the registry holds for http addresses; nothing when the key has no value.
+std::optional<QString> registeredCommand(const platform::Registry& registry) {
+    const std::vector<RegValue> values =
+        GetRegValues(registry, platform::RegistryRoot::ClassesRoot, platform::kBrowserCommandKey);
+    if (values.empty()) {
+        return std::nullopt;
+    }
+    // The first value the registry lists, whatever its name: normally the default value.
+    return dataAsText(values.front());
+}
+
+bool takesEveryAddress(const QString& command) {
+    const QString arguments = command.mid(programPathOf(command).size());
+    return arguments.split(u' ', Qt::SkipEmptyParts)
+        .contains(QLatin1String(platform::kEveryAddress));
 }
 
 }  // namespace
@@ -89,13 +110,8 @@ std::vector<RegValue> GetRegValues(const platform::Registry& registry, platform:
 }
 
 QString GetBrowserPath(const platform::Registry& registry) {
-    const std::vector<RegValue> values =
-        GetRegValues(registry, platform::RegistryRoot::ClassesRoot, platform::kBrowserCommandKey);
-    if (values.empty()) {
-        return QString::fromLatin1(kInvalidBrowser);
-    }
-    // The first value the registry lists, whatever its name: normally the default value.
-    return programPathOf(dataAsText(values.front()));
+    const std::optional<QString> command = registeredCommand(registry);
+    return command ? programPathOf(*command) : QString::fromLatin1(kInvalidBrowser);
 }
 
 UrlOpener::UrlOpener(const platform::Registry& registry, platform::ProgramStarter& programs,
@@ -109,14 +125,9 @@ UrlOpener::UrlOpener(const platform::Registry& registry, platform::ProgramStarte
       mainWindow_(mainWindow) {}
 
 void UrlOpener::OpenURL(const QString& address) {
-    const auto noBrowser = [this] {
-        messages_.show(mainWindow_, QStringLiteral("Unable to open URL. Install browser first!"),
-                       platform::MessageIcon::None, platform::MessageButtons::Ok,
-                       QStringLiteral("Tessorin"));
-    };
     const QString browser = GetBrowserPath(registry_);
     if (browser == QLatin1String(kInvalidBrowser)) {
-        noBrowser();
+        tellNoBrowser();
         return;
     }
     // The query may have changed since the search was checked: events run between sites.
@@ -124,12 +135,50 @@ void UrlOpener::OpenURL(const QString& address) {
         showRefusal(*refusal);
         return;
     }
-    if (!programs_.start(commandLineFor(browser, address))) {
-        noBrowser();
+    start(browser, {address});
+}
+
+bool UrlOpener::takesEveryAddressAtOnce() const {
+    const std::optional<QString> command = registeredCommand(registry_);
+    return command && takesEveryAddress(*command);
+}
+
+void UrlOpener::OpenURLs(const QStringList& addresses) {
+    if (addresses.isEmpty()) {
+        return;
+    }
+    const QString browser = GetBrowserPath(registry_);
+    if (browser == QLatin1String(kInvalidBrowser)) {
+        tellNoBrowser();
+        return;
+    }
+    // Every address could go alone (the search checked them), but not all in one line:
+    // then each goes in a start of its own rather than none at all.
+    if (!programs_.canPass(commandLineFor(browser, addresses))) {
+        for (const QString& address : addresses) {
+            OpenURL(address);
+        }
+        return;
+    }
+    start(browser, addresses);
+}
+
+void UrlOpener::start(const QString& browser, const QStringList& addresses) {
+    if (!programs_.start(commandLineFor(browser, addresses))) {
+        tellNoBrowser();
         return;
     }
     QCoreApplication::processEvents();
     giveFocusBack();
+    // The next start only once this one has handed its addresses on: the browser then
+    // takes them in the sites' order, and one that is still starting loses none.
+    programs_.waitUntilHandedOn();
+}
+
+void UrlOpener::tellNoBrowser() {
+    messages_.show(mainWindow_, QStringLiteral("Unable to open URL. Install browser first!"),
+                   platform::MessageIcon::None, platform::MessageButtons::Ok,
+                   QStringLiteral("Tessorin"));
 }
 
 // Giving the focus back must not undo "Minimize while searching".
@@ -163,7 +212,7 @@ std::optional<QString> UrlOpener::refusalOf(const QString& browser, const QStrin
             "A search address begins with \"-\", so the web browser would take it as one of "
             "its options instead of a page to open. Check the site addresses in Websites.ini.");
     }
-    if (!programs_.canPass(commandLineFor(browser, address))) {
+    if (!programs_.canPass(commandLineFor(browser, {address}))) {
         return QStringLiteral(
             "The search query is too long to hand to the web browser. Please shorten it and "
             "search again.");

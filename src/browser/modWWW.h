@@ -51,9 +51,15 @@ class UrlOpener {
               platform::MessageBoxes& messages, platform::WindowFocus& focus, QWidget* mainWindow,
               std::function<bool()> minimisedBySearch = {});
 
-    // The address reaches the browser as one argument, whatever it holds. Pending window
-    // events are handled once afterwards, so the user may act between two addresses.
+    // The address reaches the browser as one argument, whatever it holds. Returns once
+    // the browser has it; the window events run meanwhile, so the user may act between
+    // two addresses.
     void OpenURL(const QString& address);
+
+    // True when the registered browser takes every address of a search in one start.
+    bool takesEveryAddressAtOnce() const;
+    // The addresses, in their order, in one start of such a browser; each one argument.
+    void OpenURLs(const QStringList& addresses);
 
     // Checks the addresses of a whole search before its first browser starts: when one of
     // them cannot be opened, says why once and returns false, so nothing is started.
@@ -62,6 +68,8 @@ class UrlOpener {
   private:
     // Why the browser could not be given the address, or nothing when it can.
     std::optional<QString> refusalOf(const QString& browser, const QString& address) const;
+    void start(const QString& browser, const QStringList& addresses);
+    void tellNoBrowser();
     void showRefusal(const QString& text);
     void giveFocusBack();
 

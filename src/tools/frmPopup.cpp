@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include "browser/QueryInAddress.h"
 #include "platform/Services.h"
 #include "platform/messages/MessageBoxes.h"
 #include "platform/webview/EmbeddedBrowser.h"
@@ -68,6 +69,6 @@ frmPopup::frmPopup() : QWidget(nullptr, fixedWindowFlags()), ui_(*this) {
 void frmPopup::Form_Load(const QString& peekShotUrl, const QString& query) {
     frmPopupUi::placeWebBrowser(*WebBrowser1->widget());
     centreOnScreen(*this);
-    StartingAddress = peekShotUrl + query;
+    StartingAddress = peekShotUrl + modWWW::queryForPath(query);
     WebBrowser1->navigate(StartingAddress);
 }

@@ -25,6 +25,8 @@ namespace {
 // Blanks, quotes, backslashes, shell words and a leading dash inside: one argument all the same.
 const QString kAddress = QStringLiteral(R"(https://x/?q=a b "c" \d $HOME; `id` -x 'é)");
 
+const QString kSecondAddress = QStringLiteral("https://y/?q=second");
+
 struct EntryShape {
     const char* what;
     QString exec;          // %R stands for the recorder's path, %B for its folder
@@ -37,7 +39,8 @@ void PrintTo(const EntryShape& shape, std::ostream* out) {
 
 }  // namespace
 
-// Opens the address the way a search does, and writes the messages it showed.
+// Opens the address (or with TESSORIN_TEST_TWO_SITES, two addresses) the way a search
+// does, and writes the messages it showed.
 TEST(DesktopHandlerChild, OpensTheAddress) {
     if (!isChildTestRun()) {
         GTEST_SKIP() << "runs only as a child of DesktopHandlerTest";
@@ -45,8 +48,18 @@ TEST(DesktopHandlerChild, OpensTheAddress) {
     const auto registry = platform::makeHostRegistry(platform::HostPaths::forThisHost());
     platform::HostProgramStarter programs;
     testing_doubles::FakeMessageBoxes messages;
-    modWWW::UrlOpener(*registry, programs, messages, platform::hostWindowFocus(), nullptr)
-        .OpenURL(kAddress);
+    modWWW::UrlOpener opener(*registry, programs, messages, platform::hostWindowFocus(), nullptr);
+    QStringList addresses{kAddress};
+    if (qEnvironmentVariableIsSet("TESSORIN_TEST_TWO_SITES")) {
+        addresses << kSecondAddress;
+    }
+    if (opener.takesEveryAddressAtOnce()) {
+        opener.OpenURLs(addresses);
+    } else {
+        for (const QString& address : addresses) {
+            opener.OpenURL(address);
+        }
+    }
     QFile report(qEnvironmentVariable("TESSORIN_TEST_REPORT"));
     ASSERT_TRUE(report.open(QIODevice::WriteOnly));
     for (const auto& message : messages.shown) {
@@ -63,7 +76,8 @@ class DesktopHandlerTest : public ::testing::TestWithParam<EntryShape> {
     }
 
     // Runs the search in a child and gives back its messages.
-    QString searchInChild(const QString& exec, const QByteArray& moreEntryLines = {}) {
+    QString searchInChild(const QString& exec, const QByteArray& moreEntryLines = {},
+                          bool twoSites = false) {
         QFile entry(root.filePath("DATA_HOME/applications/browser.desktop"));
         EXPECT_TRUE(entry.open(QIODevice::WriteOnly));
         entry.write("[Desktop Entry]\nType=Application\nName=Browser\nIcon=web\nExec=" +
@@ -82,6 +96,9 @@ class DesktopHandlerTest : public ::testing::TestWithParam<EntryShape> {
         environment.insert("XDG_CURRENT_DESKTOP", "");
         environment.insert("PATH", root.filePath("bin") + ":" + qEnvironmentVariable("PATH"));
         environment.insert("TESSORIN_TEST_REPORT", root.filePath("report"));
+        if (twoSites) {
+            environment.insert("TESSORIN_TEST_TWO_SITES", "1");
+        }
         const auto child = runTestsInChild("DesktopHandlerChild.*", environment);
         EXPECT_TRUE(child && child->finished && child->exitCode == 0)
             << (child ? child->output.toStdString() : "");
@@ -140,6 +157,30 @@ INSTANTIATE_TEST_SUITE_P(
         EntryShape{"missing_program", "%B/uninstalled %u", {}},
         EntryShape{"env_of_a_missing_program", "env A=1 %B/uninstalled --new-window %u", {}}),
     [](const auto& info) { return std::string(info.param.what); });
+
+// An entry that takes a list of addresses is started once for a whole search, the
+// addresses in the sites' order, however the line is wrapped.
+TEST_F(DesktopHandlerTest, AListEntryGetsEveryAddressInOneStart) {
+    testing_doubles::RecordingProgram recorder(root.filePath("bin/rec"));
+    const struct {
+        QString exec;
+        QStringList expected;
+    } shapes[] = {
+        {recorder.path() + " %U", {kAddress, kSecondAddress}},
+        {recorder.path() + " --new-window %U", {"--new-window", kAddress, kSecondAddress}},
+        {recorder.path() + " run org.chromium.Chromium @@u %U @@",
+         {"run", "org.chromium.Chromium", "@@u", kAddress, kSecondAddress, "@@"}},
+    };
+    for (const auto& shape : shapes) {
+        QFile::remove(recorder.path() + QStringLiteral(".arguments"));
+        EXPECT_EQ(searchInChild(shape.exec, {}, true), "");
+        QStringList received = recorder.arguments();
+        ASSERT_FALSE(received.isEmpty())
+            << "the browser never started: " << shape.exec.toStdString();
+        received.removeFirst();
+        EXPECT_EQ(received, shape.expected) << shape.exec.toStdString();
+    }
+}
 
 // A text browser's entry (Terminal=true) runs in the terminal GIO would pick, in GIO's order
 // of preference, the whole browser line after the terminal's own option.

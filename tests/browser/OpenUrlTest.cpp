@@ -51,6 +51,28 @@ TEST_F(OpenUrlTest, StartsTheBrowserPathWithTheAddressAsOneArgument) {
     expectNoBrowserMessages(0);
 }
 
+// A browser whose command takes every address gets a search in one start; one that does
+// not cannot, however its command is written.
+TEST_F(OpenUrlTest, ABrowserTakingEveryAddressGetsThemInOneStartInOrder) {
+    registry.setBrowserCommand(R"("/usr/bin/b" %*)");
+    ASSERT_TRUE(opener.takesEveryAddressAtOnce());
+    opener.OpenURLs({"https://x/?q=a b", "https://y/?q=c", "https://z/?q=\"d\""});
+    ASSERT_EQ(programs.commandLines.size(), 1);
+    EXPECT_EQ(
+        platform::splitWindowsCommandLine(programs.commandLines[0]),
+        QStringList({"/usr/bin/b", "https://x/?q=a b", "https://y/?q=c", "https://z/?q=\"d\""}));
+    EXPECT_EQ(programs.waitedAfter, std::vector<qsizetype>{1});
+    for (const char* command :
+         {R"("/usr/bin/b" "%1")", R"("/usr/bin/%*" "%1")", R"("/usr/bin/b")"}) {
+        registry.setBrowserCommand(command);
+        EXPECT_FALSE(opener.takesEveryAddressAtOnce()) << command;
+    }
+    registry.keys[kCommandKey] = {};
+    EXPECT_FALSE(opener.takesEveryAddressAtOnce());
+    opener.OpenURLs({"a", "b"});
+    expectNoBrowserMessages(1);
+}
+
 TEST_F(OpenUrlTest, ReadsTheRegistryForEveryAddressAndSaysWhenNoBrowserStarts) {
     registry.setBrowserCommand(R"("/usr/bin/first" "%1")");
     opener.OpenURL("a");

@@ -16,8 +16,10 @@ session_start_xserver
 session_make_home
 session_open_main "$program"
 
-# Blanks inside and around it, and characters a shell or a browser would act on.
+# Blanks inside and around it, and characters a shell or a browser would act on; the "&"
+# reaches the site encoded, so that it stays part of the query.
 query=' 10179 "UCS" Falcon & co '
+sent=' 10179 "UCS" Falcon %26 co '
 session_type "$query"
 # Twips in the client area: Brickshelf (suffix) and Bricklink (none), both in the frame.
 session_click_twips "$main" "$menu" 270 1680
@@ -43,9 +45,9 @@ brickshelf=$(session_template "$templates" Brickshelf)
 brickshelf_end=$(session_template "$templates" "Brickshelf end")
 [[ -n $bricklink && -n $brickshelf && -n $brickshelf_end ]] ||
     session_fail "the site templates lack the Bricklink or Brickshelf keys"
-[[ $first == "$bricklink$query" ]] ||
-    session_fail "first start got [$first], expected [$bricklink$query]"
-[[ $second == "$brickshelf$query$brickshelf_end" ]] ||
-    session_fail "second start got [$second], expected [$brickshelf$query$brickshelf_end]"
+[[ $first == "$bricklink$sent" ]] ||
+    session_fail "first start got [$first], expected [$bricklink$sent]"
+[[ $second == "$brickshelf$sent$brickshelf_end" ]] ||
+    session_fail "second start got [$second], expected [$brickshelf$sent$brickshelf_end]"
 session_program_running || session_fail "the program ended after the search"
 session_pass

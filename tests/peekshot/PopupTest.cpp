@@ -62,12 +62,15 @@ TEST_F(PeekShotPopup, IsAFreeStandingSizableWindowWithoutMinimiseOrMaximise) {
     EXPECT_EQ(factory.last->geometry(), QRect(0, 0, 225, 283));
 }
 
+// The query stands in the page's path: what would end or split the path is encoded, the
+// blanks and the rest stay as typed.
 TEST_F(PeekShotPopup, SendsTheBrowserOnceToThePrefixFollowedByTheQueryAsTyped) {
-    const QString query = QStringLiteral("  6399 Airport Shuttle & 10th?%20 ");
+    const QString query = QStringLiteral("  6399 Airport/Shuttle & 10th?%20 #1+;é ");
+    const QString inPath = QStringLiteral("  6399 Airport%2FShuttle %26 10th%3F%2520 %231%2B%3Bé ");
     ASSERT_NE(open(query), nullptr);
-    EXPECT_EQ(popup->StartingAddress, kPrefix + query);
+    EXPECT_EQ(popup->StartingAddress, kPrefix + inPath);
     ASSERT_TRUE(factory.last);
-    EXPECT_EQ(factory.last->addresses, QStringList{kPrefix + query});
+    EXPECT_EQ(factory.last->addresses, QStringList{kPrefix + inPath});
     EXPECT_FALSE(popup->isVisible());
 }
 

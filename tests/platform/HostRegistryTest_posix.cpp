@@ -114,7 +114,9 @@ class HostRegistryTest : public ::testing::Test {
 
 // Two readings in one run, the default changed in between: nothing is kept from the first.
 // A program and the address is written as it is; an entry that says more (options, other
-// field codes) is run by the helper beside the program, which gets the address alone.
+// field codes) is run by the helper beside the program, which gets the addresses alone.
+// A list code of its own (%U) takes every address of a search in one start; one standing
+// inside an argument is an address of its own, one a start.
 TEST_F(HostRegistryTest, WritesTheCurrentDefaultHandlerAsAWindowsOpenCommand) {
     const QString first = makeProgram("my browser");
     makeProgram("second");
@@ -124,7 +126,7 @@ TEST_F(HostRegistryTest, WritesTheCurrentDefaultHandlerAsAWindowsOpenCommand) {
     const QString helper =
         QDir(platform::HostPaths::forThisHost().helperDir).filePath("tessorin-open-in-browser");
     EXPECT_EQ(readInChild(defaultsFor("second.desktop")),
-              QStringList({'"' + first + R"(" "%1")", '"' + helper + R"(" "%1")"}));
+              QStringList({'"' + first + R"(" %*)", '"' + helper + R"(" "%1")"}));
 }
 
 TEST_F(HostRegistryTest, NoUsableHandlerMeansNoValue) {

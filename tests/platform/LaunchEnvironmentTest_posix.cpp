@@ -5,14 +5,16 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include "platform/programs/LaunchActivation.h"
 #include "platform/programs/ProgramStarter.h"
-#include "platform/programs/StartupNotification_posix.h"
+#include "platform/programs/StartupMessage_posix.h"
 #include "platform/programs/WindowsCommandLine.h"
 #include "support/QtPrinting.h"
 
@@ -21,6 +23,7 @@ namespace {
 struct LaunchLog {
     QStringList begun;
     QStringList failed;
+    std::function<void()> shown;  // what the last start asked to hear
 };
 
 // Hands out a numbered token per start, as a compositor would.
@@ -36,6 +39,9 @@ class CountingActivation final : public platform::LaunchActivation {
                 token};
     }
     void failed(const platform::Launch& launch) override { log_.failed << launch.startupId; }
+    void whenShown(const platform::Launch&, std::function<void()> shown) override {
+        log_.shown = std::move(shown);
+    }
 
   private:
     LaunchLog& log_;
@@ -119,6 +125,65 @@ TEST(StartupMessage, EscapesQuotesBlanksAndBackslashesInValues) {
     EXPECT_EQ(platform::startupMessage("new", {{"ID", "a b\"c\\d_TIME42"}, {"SCREEN", "0"}}),
               R"(new: ID="a\ b\"c\\d_TIME42" SCREEN="0")");
     EXPECT_EQ(platform::startupMessage("remove", {{"ID", "x"}}), R"(remove: ID="x")");
+}
+
+// A program says it has shown its window with a message of its own, in pieces that may
+// come between the pieces of another program's message.
+TEST(StartupMessage, ReadsBackTheMessagesOfOtherPrograms) {
+    const QString id = QStringLiteral("Tessorin/firefox-esr/42-3-host name_TIME99");
+    const QByteArray ours = platform::startupMessage("remove", {{"ID", id}}).toUtf8() + '\0';
+    const QByteArray theirs = QByteArrayLiteral("new: ID=other NAME=\"Some Editor\"") + '\0';
+    const auto piece = [](const QByteArray& text, qsizetype at) {
+        return text.mid(at, 20).leftJustified(20, '\0');
+    };
+    platform::StartupMessagePieces pieces;
+    std::vector<QString> whole;
+    for (qsizetype at = 0; at < std::max(ours.size(), theirs.size()); at += 20) {
+        for (const auto& [window, text] : {std::pair{1u, ours}, std::pair{2u, theirs}}) {
+            if (at < text.size()) {
+                if (const auto message = pieces.take(window, at == 0, piece(text, at).data())) {
+                    whole.push_back(*message);
+                }
+            }
+        }
+    }
+    ASSERT_EQ(whole.size(), 2u);
+    const QString& remove = ours.size() <= theirs.size() ? whole[0] : whole[1];
+    const QString& other = ours.size() <= theirs.size() ? whole[1] : whole[0];
+    EXPECT_EQ(platform::startupMessageKind(remove), "remove");
+    EXPECT_EQ(platform::startupMessageValue(remove, "ID"), id);
+    EXPECT_EQ(platform::startupMessageKind(other), "new");
+    EXPECT_EQ(platform::startupMessageValue(other, "NAME"), "Some Editor");
+    EXPECT_EQ(platform::startupMessageValue(other, "ID"), "other");
+    EXPECT_EQ(platform::startupMessageValue(other, "SCREEN"), std::nullopt);
+    EXPECT_FALSE(pieces.take(3, false, piece(theirs, 20).data())) << "a middle with no start";
+}
+
+// The next start waits for the last one: until it has ended (it handed its address to a
+// browser already running) or shown its window (it is the browser now).
+TEST(LaunchEnvironment, WaitsUntilTheLastStartEndedOrShowedItsWindow) {
+    QTemporaryDir root;
+    const QString done = root.filePath(QStringLiteral("handed on"));
+    LaunchLog log;
+    platform::HostProgramStarter starter(std::make_unique<CountingActivation>(log));
+    ASSERT_TRUE(starter.start(platform::quoteWindowsArgument(QStringLiteral("/bin/sh")) +
+                              QStringLiteral(" -c \"sleep 0.3; touch '%1'\"").arg(done)));
+    starter.waitUntilHandedOn();
+    EXPECT_TRUE(QFile::exists(done)) << "returned before the program ended";
+
+    ASSERT_TRUE(starter.start(QStringLiteral("sleep 2")));
+    ASSERT_TRUE(log.shown) << "the start asked to hear of its window";
+    bool eventsRan = false;
+    QTimer::singleShot(100, [&] {
+        eventsRan = true;
+        log.shown();
+    });
+    QElapsedTimer waited;
+    waited.start();
+    starter.waitUntilHandedOn();
+    EXPECT_TRUE(eventsRan);
+    EXPECT_LT(waited.elapsed(), platform::HostProgramStarter::kHandOverBound.count())
+        << "the window shown ended the wait, not the bound";
 }
 
 namespace {

@@ -43,10 +43,13 @@ class RecordingProgramStarter final : public platform::ProgramStarter {
   public:
     bool start(const QString& commandLine) override;
     bool canPass(const QString& commandLine) const override { return host.canPass(commandLine); }
+    // Notes how many starts there had been each time the opener waited for the last one.
+    void waitUntilHandedOn() override { waitedAfter.push_back(commandLines.size()); }
 
     platform::HostProgramStarter host;
 
     QStringList commandLines;
+    std::vector<qsizetype> waitedAfter;
     bool succeed = true;
     std::function<void()> onStart;
 };

@@ -60,20 +60,26 @@ ChildReaper& ChildReaper::ofThisProcess() {
 ChildReaper::ChildReaper() = default;
 ChildReaper::~ChildReaper() = default;
 
-void ChildReaper::watch(pid_t child) {
+void ChildReaper::watch(pid_t child, std::function<void()> onEnded) {
     const int fd = openPidfd(child);
     if (fd < 0) {
         // Already gone and collected by someone else, or no pidfds: nothing to wait for.
         waitpid(child, nullptr, WNOHANG);
+        if (onEnded) {
+            onEnded();
+        }
         return;
     }
     watched_.push_back(std::make_unique<Watched>(child, fd));
     const auto entry = std::prev(watched_.end());
     QObject::connect((*entry)->notifier, &QSocketNotifier::activated, (*entry)->notifier,
-                     [this, entry] {
+                     [this, entry, onEnded = std::move(onEnded)] {
                          waitpid((*entry)->pid, nullptr, WNOHANG);
                          (*entry)->endFromNotifier();
                          watched_.erase(entry);
+                         if (onEnded) {
+                             onEnded();
+                         }
                      });
 }
 

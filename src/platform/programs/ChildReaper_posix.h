@@ -2,6 +2,7 @@
 
 #include <sys/types.h>
 
+#include <functional>
 #include <list>
 #include <memory>
 
@@ -25,7 +26,8 @@ class ChildReaper {
     ChildReaper(const ChildReaper&) = delete;
     ChildReaper& operator=(const ChildReaper&) = delete;
 
-    void watch(pid_t child);
+    // onEnded runs once the child has ended and been collected.
+    void watch(pid_t child, std::function<void()> onEnded = {});
 
   private:
     ChildReaper();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -27,6 +28,12 @@ class LaunchActivation {
     virtual Launch begin(const QString& program) = 0;
     // The program did not start: the desktop stops waiting for its window.
     virtual void failed(const Launch& launch) = 0;
+    // Runs shown, at most once, when the window system lets us see that the program
+    // started with this launch has shown its window. Where it cannot be seen, never.
+    virtual void whenShown(const Launch& launch, std::function<void()> shown) {
+        (void)launch;
+        (void)shown;
+    }
 };
 
 // The launch protocol of the window system the program runs on (xdg-activation on Wayland,

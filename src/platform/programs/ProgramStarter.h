@@ -1,11 +1,14 @@
 #pragma once
 
 #include <QString>
+#include <chrono>
 #include <memory>
 
 #include "platform/programs/LaunchActivation.h"
 
 namespace platform {
+
+class HandOver;
 
 // Starts a program from a Windows-style command line ("\"C:\\path\\app.exe\" arg ...")
 // without waiting for it. No shell is ever involved: on POSIX hosts the line is split
@@ -21,6 +24,12 @@ class ProgramStarter {
     // whole line too long for it. Asked before a search starts anything, so a query that
     // cannot be passed on is refused once rather than failing at every site.
     virtual bool canPass(const QString& commandLine) const = 0;
+    // Returns once the program started last has handed its addresses on: it has ended (a
+    // browser already running took them) or it has shown its window (it is the browser
+    // now). Window events are handled meanwhile. A browser started before that may take
+    // the addresses in a different order, or lose one while the first is still starting,
+    // so the next start waits for this.
+    virtual void waitUntilHandedOn() = 0;
 };
 
 // The host's own implementation (CreateProcess on Windows, QProcess elsewhere). On a Linux
@@ -34,9 +43,15 @@ class HostProgramStarter final : public ProgramStarter {
 
     bool start(const QString& commandLine) override;
     bool canPass(const QString& commandLine) const override;
+    // Never longer than kHandOverBound: a start that never ends nor shows a window (a
+    // browser that does not say when it is up) cannot hold a search up for ever.
+    void waitUntilHandedOn() override;
+
+    static constexpr std::chrono::milliseconds kHandOverBound{5000};
 
   private:
     std::unique_ptr<LaunchActivation> activation_;
+    std::shared_ptr<HandOver> lastStart_;
 };
 
 }  // namespace platform

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/programs/ChildReaper_posix.h"
+#include "platform/programs/HandOver.h"
 #include "platform/programs/ProgramStarter.h"
 #include "platform/programs/WindowsCommandLine.h"
 
@@ -72,7 +73,7 @@ std::vector<char*> pointersTo(std::vector<std::string>& strings) {
 // its own, so it outlives us as a detached process would, and the signals we ignore or
 // block are set back for it. It is our child: the reaper collects it when it ends.
 bool spawnDetached(const QString& program, const QStringList& arguments, const Launch& launch,
-                   ChildReaper& reaper) {
+                   ChildReaper& reaper, std::function<void()> onEnded) {
     std::vector<std::string> argumentBytes{program.toLocal8Bit().toStdString()};
     for (const QString& argument : arguments) {
         argumentBytes.push_back(argument.toLocal8Bit().toStdString());
@@ -100,7 +101,7 @@ bool spawnDetached(const QString& program, const QStringList& arguments, const L
     if (failed != 0) {
         return false;
     }
-    reaper.watch(child);
+    reaper.watch(child, std::move(onEnded));
     return true;
 }
 
@@ -157,16 +158,35 @@ bool HostProgramStarter::start(const QString& commandLine) {
         activation_ = makeHostLaunchActivation();
     }
     const Launch launch = activation_->begin(program);
+    const auto handOver = std::make_shared<HandOver>();
+    const auto handedOn = [watched = std::weak_ptr<HandOver>(handOver)] {
+        if (const auto handOver = watched.lock()) {
+            handOver->finish();
+        }
+    };
     // startDetached reports a failed exec (missing program, E2BIG for an argument the
     // system will not take) as false rather than raising anything.
-    const bool started = ChildReaper::available() ? spawnDetached(program, arguments, launch,
-                                                                  ChildReaper::ofThisProcess())
-                                                  : startDetachedWith(program, arguments, launch);
+    const bool watchable = ChildReaper::available();
+    const bool started = watchable ? spawnDetached(program, arguments, launch,
+                                                   ChildReaper::ofThisProcess(), handedOn)
+                                   : startDetachedWith(program, arguments, launch);
     if (!started) {
         activation_->failed(launch);
         return false;
     }
+    if (!watchable) {
+        handOver->finish();  // started through a process of its own: nothing to watch
+    }
+    activation_->whenShown(launch, handedOn);
+    lastStart_ = handOver;
     return true;
+}
+
+void HostProgramStarter::waitUntilHandedOn() {
+    // Held here: a search started while we wait replaces the last start with its own.
+    if (const std::shared_ptr<HandOver> last = lastStart_) {
+        last->waitAtMost(kHandOverBound);
+    }
 }
 
 }  // namespace platform

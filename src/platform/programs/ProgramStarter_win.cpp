@@ -1,7 +1,11 @@
 #include <windows.h>
 
+#include <QTimer>
+#include <chrono>
 #include <string>
+#include <utility>
 
+#include "platform/programs/HandOver.h"
 #include "platform/programs/ProgramStarter.h"
 
 namespace platform {
@@ -23,6 +27,41 @@ struct ProcessHandles {
 
 // CreateProcessW takes a command line of at most 32,767 characters, its NUL included.
 constexpr qsizetype kLongestCommandLine = 32766;
+
+constexpr std::chrono::milliseconds kHandOverPoll{15};
+
+// Whether a started program has handed its address on: it has ended (it gave the address
+// to the browser already running), or it waits for the user's input (its window is up:
+// it is the browser now). A program without a window of its own has nothing to wait for.
+bool handedOn(HANDLE process) {
+    if (WaitForSingleObject(process, 0) == WAIT_OBJECT_0) {
+        return true;
+    }
+    const DWORD idle = WaitForInputIdle(process, 0);
+    return idle == 0 || idle == WAIT_FAILED;
+}
+
+// Polled, as Windows signals neither the input idle state nor the end to Qt's event loop.
+// The watch owns the process handle and ends with the hand-over, or after the bound the
+// search waits no longer than.
+void watchHandOver(HANDLE process, const std::shared_ptr<HandOver>& handOver) {
+    auto* poll = new QTimer;
+    const std::shared_ptr<void> owned(process, CloseHandle);
+    const auto deadline = std::chrono::steady_clock::now() + HostProgramStarter::kHandOverBound;
+    QObject::connect(poll, &QTimer::timeout, poll,
+                     [poll, owned, deadline, watched = std::weak_ptr<HandOver>(handOver)] {
+                         const auto handOver = watched.lock();
+                         const bool done = handedOn(owned.get());
+                         if (done && handOver) {
+                             handOver->finish();
+                         }
+                         if (done || !handOver || std::chrono::steady_clock::now() > deadline) {
+                             poll->stop();
+                             poll->deleteLater();
+                         }
+                     });
+    poll->start(kHandOverPoll);
+}
 
 }  // namespace
 
@@ -50,8 +89,20 @@ bool HostProgramStarter::start(const QString& commandLine) {
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = SW_SHOWNORMAL;
     ProcessHandles handles;
-    return CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                          &startup, &handles.info) != FALSE;
+    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &handles.info)) {
+        return false;
+    }
+    lastStart_ = std::make_shared<HandOver>();
+    watchHandOver(std::exchange(handles.info.hProcess, nullptr), lastStart_);
+    return true;
+}
+
+void HostProgramStarter::waitUntilHandedOn() {
+    // Held here: a search started while we wait replaces the last start with its own.
+    if (const std::shared_ptr<HandOver> last = lastStart_) {
+        last->waitAtMost(kHandOverBound);
+    }
 }
 
 }  // namespace platform

@@ -1,4 +1,5 @@
 #include "platform/programs/StartupNotification_posix.h"
+#include "platform/programs/StartupMessage_posix.h"
 #include "platform/windowsystem/XcbAtom_posix.h"
 
 #include <unistd.h>
@@ -6,6 +7,7 @@
 
 #include <QtGui/qguiapplication_platform.h>
 #include <qpa/qplatformnativeinterface.h>
+#include <QAbstractNativeEventFilter>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -13,25 +15,19 @@
 #include <QSysInfo>
 #include <cstdlib>
 #include <cstring>
+#include <deque>
+#include <functional>
 #include <memory>
 
 namespace platform {
 
 namespace {
 
-// A client message carries 20 bytes of the text; the first piece says a message begins.
-constexpr std::size_t kPieceSize = 20;
+constexpr std::size_t kPieceSize = StartupMessagePieces::kPieceSize;
 
-QString escaped(const QString& value) {
-    QString text;
-    for (const QChar c : value) {
-        if (c == u'"' || c == u' ' || c == u'\\') {
-            text += u'\\';
-        }
-        text += c;
-    }
-    return text;
-}
+// Starts whose window we are still waiting to hear of; a program that never says so
+// only takes a place in this short list.
+constexpr std::size_t kMostAwaited = 32;
 
 // The time of the last key press or click Qt received: the input that began the search.
 uint32_t userTime() {
@@ -40,7 +36,7 @@ uint32_t userTime() {
             "appusertime", QGuiApplication::primaryScreen())));
 }
 
-class StartupNotification final : public LaunchActivation {
+class StartupNotification final : public LaunchActivation, private QAbstractNativeEventFilter {
   public:
     StartupNotification(xcb_connection_t* connection, xcb_screen_t* screen, int screenNumber)
         : connection_(connection),
@@ -49,6 +45,12 @@ class StartupNotification final : public LaunchActivation {
           hostName_(QSysInfo::machineHostName()),
           begin_(xcbAtom(connection, "_NET_STARTUP_INFO_BEGIN")),
           more_(xcbAtom(connection, "_NET_STARTUP_INFO")) {}
+
+    ~StartupNotification() override {
+        if (listening_) {
+            QCoreApplication::instance()->removeNativeEventFilter(this);
+        }
+    }
 
     Launch begin(const QString& program) override {
         const QString name = QFileInfo(program).fileName();
@@ -73,7 +75,73 @@ class StartupNotification final : public LaunchActivation {
         }
     }
 
+    // A program that has shown its window says so with "remove:" and the id it was given.
+    void whenShown(const Launch& launch, std::function<void()> shown) override {
+        if (launch.startupId.isEmpty()) {
+            return;
+        }
+        listen();
+        awaited_.push_back({launch.startupId, std::move(shown)});
+        if (awaited_.size() > kMostAwaited) {
+            awaited_.pop_front();
+        }
+    }
+
   private:
+    struct Awaited {
+        QString id;
+        std::function<void()> shown;
+    };
+
+    // The messages reach the clients that listen for property changes on the root window;
+    // added to what Qt listens for there, as one client's mask replaces its earlier one.
+    void listen() {
+        if (listening_) {
+            return;
+        }
+        listening_ = true;
+        std::unique_ptr<xcb_get_window_attributes_reply_t, decltype(&std::free)> attributes(
+            xcb_get_window_attributes_reply(
+                connection_, xcb_get_window_attributes(connection_, screen_->root), nullptr),
+            &std::free);
+        const uint32_t mask =
+            (attributes ? attributes->your_event_mask : 0) | XCB_EVENT_MASK_PROPERTY_CHANGE;
+        xcb_change_window_attributes(connection_, screen_->root, XCB_CW_EVENT_MASK, &mask);
+        xcb_flush(connection_);
+        QCoreApplication::instance()->installNativeEventFilter(this);
+    }
+
+    bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) override {
+        if (eventType != "xcb_generic_event_t") {
+            return false;
+        }
+        const auto* event = static_cast<const xcb_generic_event_t*>(message);
+        if ((event->response_type & 0x7f) != XCB_CLIENT_MESSAGE) {
+            return false;
+        }
+        const auto* piece = reinterpret_cast<const xcb_client_message_event_t*>(event);
+        if (piece->format != 8 || (piece->type != begin_ && piece->type != more_)) {
+            return false;
+        }
+        const auto text = pieces_.take(piece->window, piece->type == begin_,
+                                       reinterpret_cast<const char*>(piece->data.data8));
+        if (text && startupMessageKind(*text) == QLatin1String("remove")) {
+            removed(startupMessageValue(*text, QStringLiteral("ID")).value_or(QString()));
+        }
+        return false;
+    }
+
+    void removed(const QString& id) {
+        for (auto awaited = awaited_.begin(); awaited != awaited_.end(); ++awaited) {
+            if (awaited->id == id) {
+                const std::function<void()> shown = std::move(awaited->shown);
+                awaited_.erase(awaited);
+                shown();
+                return;
+            }
+        }
+    }
+
     // Sent from a window of our own that exists only while the message is on its way, as
     // the protocol asks, to every client that listens for property changes on the root.
     void broadcast(const QString& message) {
@@ -103,17 +171,12 @@ class StartupNotification final : public LaunchActivation {
     xcb_atom_t begin_;
     xcb_atom_t more_;
     unsigned starts_ = 0;
+    bool listening_ = false;
+    StartupMessagePieces pieces_;
+    std::deque<Awaited> awaited_;
 };
 
 }  // namespace
-
-QString startupMessage(const QString& kind, const std::vector<std::pair<QString, QString>>& keys) {
-    QString message = kind + u':';
-    for (const auto& [key, value] : keys) {
-        message += u' ' + key + QStringLiteral("=\"") + escaped(value) + u'"';
-    }
-    return message;
-}
 
 std::unique_ptr<LaunchActivation> makeStartupNotification() {
     auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();

@@ -11,8 +11,4 @@ namespace platform {
 // announced on the root window under an id that ends in the time of the user's input.
 std::unique_ptr<LaunchActivation> makeStartupNotification();
 
-// The message text of the freedesktop startup-notification protocol: "new:" or "remove:"
-// followed by KEY="value" pairs, a value's quotes, blanks and backslashes escaped.
-QString startupMessage(const QString& kind, const std::vector<std::pair<QString, QString>>& keys);
-
 }  // namespace platform

@@ -4,14 +4,19 @@
 
 #include <qpa/qplatformnativeinterface.h>
 #include <QGuiApplication>
+#include <QTimer>
 #include <QWindow>
+#include <chrono>
 #include <cstring>
+#include <functional>
 
 #include "xdg-activation-v1-client-protocol.h"
 
 namespace platform {
 
 namespace {
+
+constexpr std::chrono::seconds kWatchLongest{30};
 
 template <typename Resource>
 Resource* integrationResource(const char* name) {
@@ -74,6 +79,26 @@ class WaylandActivation final : public LaunchActivation {
 
     // A compositor forgets an unused token by itself.
     void failed(const Launch&) override {}
+
+    // A compositor tells nobody of another program's window. What we can see is our own
+    // losing the keyboard to the browser that used the token; while we do not have the
+    // keyboard ourselves there is nothing to lose, and nothing to see.
+    void whenShown(const Launch& launch, std::function<void()> shown) override {
+        if (launch.environment.empty() ||
+            QGuiApplication::applicationState() != Qt::ApplicationActive) {
+            return;
+        }
+        auto* watch = new QObject(qGuiApp);
+        QObject::connect(qGuiApp, &QGuiApplication::applicationStateChanged, watch,
+                         [watch, shown = std::move(shown)](Qt::ApplicationState state) {
+                             if (state != Qt::ApplicationActive) {
+                                 watch->deleteLater();
+                                 shown();
+                             }
+                         });
+        // A browser that never comes forward is waited for no longer than any other.
+        QTimer::singleShot(kWatchLongest, watch, &QObject::deleteLater);
+    }
 
   private:
     QString requestToken() {

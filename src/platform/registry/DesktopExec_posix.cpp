@@ -22,6 +22,10 @@ bool isAddressCodeAlone(std::string_view argument) {
     return argument.size() == 2 && argument[0] == '%' && isAddressCode(argument[1]);
 }
 
+bool isListCodeAlone(std::string_view argument) {
+    return argument == "%U" || argument == "%F";
+}
+
 bool holdsAddressCode(const std::string& argument) {
     for (std::size_t i = 0; i + 1 < argument.size(); ++i) {
         if (argument[i] == '%') {
@@ -140,22 +144,36 @@ bool isProgramAndAddressOnly(const Arguments& exec) {
            (exec.size() == 1 || (exec.size() == 2 && isAddressCodeAlone(exec[1])));
 }
 
+bool takesSeveralAddresses(const Arguments& exec) {
+    return exec.size() > 1 && std::any_of(exec.begin() + 1, exec.end(), isListCodeAlone);
+}
+
 Arguments withAddress(const Arguments& exec, const std::string& address,
                       const EntryFields& fields) {
+    return withAddresses(exec, {address}, fields);
+}
+
+Arguments withAddresses(const Arguments& exec, const std::vector<std::string>& addresses,
+                        const EntryFields& fields) {
     Arguments arguments;
+    const std::string first = addresses.empty() ? std::string() : addresses.front();
     for (std::size_t i = 0; i < exec.size(); ++i) {
         if (i == 0) {
             arguments.push_back(exec.front());  // a program name is never expanded
             continue;
         }
+        if (isListCodeAlone(exec[i])) {
+            arguments.insert(arguments.end(), addresses.begin(), addresses.end());
+            continue;
+        }
         Arguments iconArguments;
-        if (const auto argument = expanded(exec[i], address, fields, iconArguments)) {
+        if (const auto argument = expanded(exec[i], first, fields, iconArguments)) {
             arguments.push_back(*argument);
         }
         arguments.insert(arguments.end(), iconArguments.begin(), iconArguments.end());
     }
     if (!exec.empty() && std::none_of(exec.begin() + 1, exec.end(), holdsAddressCode)) {
-        arguments.push_back(address);
+        arguments.insert(arguments.end(), addresses.begin(), addresses.end());
     }
     return arguments;
 }

@@ -28,6 +28,10 @@ std::string startedProgram(const Arguments& exec);
 // open command, path and "%1", says all of that.
 bool isProgramAndAddressOnly(const Arguments& exec);
 
+// True when the line takes a list of addresses (a %U or %F of its own): the desktop starts
+// it once for all of them, in their order.
+bool takesSeveralAddresses(const Arguments& exec);
+
 // The arguments the desktop starts for one address: each address code (%u, %U, %f, %F)
 // becomes the address, wherever it stands in an argument; %% is a percent sign; the other
 // codes become their entry fields or nothing, and an argument made only of a code that
@@ -35,6 +39,11 @@ bool isProgramAndAddressOnly(const Arguments& exec);
 // so the browser always receives it, as one argument.
 Arguments withAddress(const Arguments& exec, const std::string& address,
                       const EntryFields& fields = {});
+
+// The same for a line that takes several addresses: its list code becomes every address,
+// each one argument, in their order.
+Arguments withAddresses(const Arguments& exec, const std::vector<std::string>& addresses,
+                        const EntryFields& fields = {});
 
 // The terminal that an entry with Terminal=true runs in, found as GIO 2.74 finds it: the
 // first of its known terminals on PATH, as an absolute path, with the option after which

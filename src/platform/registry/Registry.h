@@ -17,6 +17,13 @@ enum class RegistryRoot { ClassesRoot };
 // The key whose default value is the command that opens an http address.
 inline constexpr char kBrowserCommandKey[] = R"(http\shell\open\command)";
 
+// Where the command puts the addresses: "%1" takes one address a start, as Windows writes
+// it; "%*" takes every address of a search in one start, in their order, as a Linux
+// browser whose desktop entry takes a list of them does (and one start, rather than one
+// an address, is what keeps such a browser's tabs in order in one window).
+inline constexpr char kOneAddress[] = R"("%1")";
+inline constexpr char kEveryAddress[] = "%*";
+
 inline constexpr std::uint32_t kRegSz = 1;
 inline constexpr std::uint32_t kRegExpandSz = 2;
 inline constexpr std::uint32_t kRegDword = 4;

@@ -42,7 +42,8 @@ std::optional<QString> absoluteProgramPath(const std::string& program) {
 }
 
 // The Exec line in the shape of a Windows open command, whose program the caller keeps
-// and starts with the address alone. A program followed by at most the address is
+// and starts with the addresses alone: one a start, or all at once where the line takes
+// a list of them. A program followed by at most the address is
 // written as it is; any other line (options, an env or sh -c wrapper, flatpak run, an
 // entry that runs in a terminal) names the helper that runs the whole line. Nothing when
 // the line cannot be parsed or the program it would finally start is missing, or no
@@ -59,18 +60,20 @@ std::optional<std::string> commandFromExec(const char* exec, bool inTerminal,
     if (!program) {
         return std::nullopt;
     }
+    const QString addresses = QLatin1String(
+        desktop_exec::takesSeveralAddresses(*arguments) ? kEveryAddress : kOneAddress);
     QString command;
     if (!inTerminal && desktop_exec::isProgramAndAddressOnly(*arguments)) {
         command = quoteWindowsArgumentAlways(*program);
         if (arguments->size() == 2) {
-            command += QStringLiteral(R"( "%1")");
+            command += u' ' + addresses;
         }
     } else {
         const QString helper = QDir(helperDir).filePath(QLatin1String(kOpenInBrowserHelper));
         if (!QFileInfo(helper).isExecutable()) {
             return std::nullopt;
         }
-        command = quoteWindowsArgumentAlways(helper) + QStringLiteral(R"( "%1")");
+        command = quoteWindowsArgumentAlways(helper) + u' ' + addresses;
     }
     return command.toLocal8Bit().toStdString();
 }

@@ -1,19 +1,24 @@
-// tessorin-open-in-browser ADDRESS: starts the desktop's default web browser on one
-// address, running the handler's whole Exec line as the desktop would: its options, an
+// tessorin-open-in-browser ADDRESS...: starts the desktop's default web browser on the
+// addresses, running the handler's whole Exec line as the desktop would: its options, an
 // env or sh -c wrapper, flatpak's own launcher. The main program starts this helper where
-// a Windows-style "path, then the address" command cannot say all the entry says.
+// a Windows-style "path, then the address" command cannot say all the entry says. It is
+// given several addresses only when the entry takes a list of them.
 
 #include <gio/gdesktopappinfo.h>
 #include <gio/gio.h>
+#include <spawn.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "platform/registry/DesktopExec_posix.h"
+
+extern char** environ;
 
 namespace {
 
@@ -67,11 +72,39 @@ bool putInTerminal(GAppInfo* handler, platform::desktop_exec::Arguments& argumen
     return true;
 }
 
+std::vector<char*> pointersTo(std::vector<std::string>& arguments) {
+    std::vector<char*> pointers;
+    for (std::string& argument : arguments) {
+        pointers.push_back(argument.data());
+    }
+    pointers.push_back(nullptr);
+    return pointers;
+}
+
+// The default browser changed to one that takes a single address between the program's
+// reading it and this start: each address gets a start of its own, none is lost.
+void startEachButTheLast(GAppInfo* handler, const platform::desktop_exec::Arguments& exec,
+                         const std::vector<std::string>& addresses) {
+    for (std::size_t i = 0; i + 1 < addresses.size(); ++i) {
+        platform::desktop_exec::Arguments arguments =
+            platform::desktop_exec::withAddress(exec, addresses[i], fieldsOf(handler));
+        if (!putInTerminal(handler, arguments)) {
+            return;
+        }
+        std::vector<char*> pointers = pointersTo(arguments);
+        pid_t started = 0;
+        if (posix_spawnp(&started, pointers.front(), nullptr, nullptr, pointers.data(), environ) !=
+            0) {
+            std::fprintf(stderr, "tessorin-open-in-browser: cannot start %s\n", pointers.front());
+        }
+    }
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: tessorin-open-in-browser ADDRESS\n");
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: tessorin-open-in-browser ADDRESS...\n");
         return 2;
     }
     const std::unique_ptr<GAppInfo, GObjectUnref> handler(
@@ -83,18 +116,19 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "tessorin-open-in-browser: no usable default web browser\n");
         return 1;
     }
+    std::vector<std::string> addresses(argv + 1, argv + argc);
+    if (!platform::desktop_exec::takesSeveralAddresses(*exec)) {
+        startEachButTheLast(handler.get(), *exec, addresses);
+        addresses.erase(addresses.begin(), addresses.end() - 1);
+    }
     platform::desktop_exec::Arguments arguments =
-        platform::desktop_exec::withAddress(*exec, argv[1], fieldsOf(handler.get()));
+        platform::desktop_exec::withAddresses(*exec, addresses, fieldsOf(handler.get()));
     if (!putInTerminal(handler.get(), arguments)) {
         return 1;
     }
     enterWorkingFolder(handler.get());
-    std::vector<char*> pointers;
-    for (std::string& argument : arguments) {
-        pointers.push_back(argument.data());
-    }
-    pointers.push_back(nullptr);
-    // Replaced by the browser itself: no shell, and the address stays one argument.
+    std::vector<char*> pointers = pointersTo(arguments);
+    // Replaced by the browser itself: no shell, and each address stays one argument.
     execvp(pointers.front(), pointers.data());
     std::fprintf(stderr, "tessorin-open-in-browser: cannot start %s: %s\n", pointers.front(),
                  std::strerror(errno));
