@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# shellcheck disable=SC2034  # session.sh reads SESSION_PROGRAM_PID
 # usage: real-browser.sh PROGRAM FRAME_WM firefox|chromium
 #
 # A search of all sixteen sites in a real browser from Debian, the desktop's default web
@@ -78,9 +79,13 @@ real_end_case() {
     [[ -n $REAL_HOME ]] || return 0
     session_stop_program
     local pids
-    pids=$(real_case_processes)
-    [[ -z $pids ]] || kill -TERM $pids 2>/dev/null || true
-    session_poll 10 real_no_case_processes || kill -KILL $(real_case_processes) 2>/dev/null || true
+    mapfile -t pids < <(real_case_processes)
+    ((${#pids[@]} == 0)) || kill -TERM "${pids[@]}" 2>/dev/null || true
+    if ! session_poll 10 real_no_case_processes; then
+        mapfile -t pids < <(real_case_processes)
+        ((${#pids[@]} == 0)) || kill -KILL "${pids[@]}" 2>/dev/null || true
+        session_poll 10 real_no_case_processes || true
+    fi
     [[ -z $REAL_BUS_PID ]] || kill "$REAL_BUS_PID" 2>/dev/null || true
     REAL_BUS_PID=
     REAL_HOME=
