@@ -1,11 +1,12 @@
 """The sixteen search sites, on 127.0.0.1: a page per site whose title names it, and a
 record of what each request asked for, one JSON object a line: the site, the query and
-the suffix's parameter, as the site's server decodes them.
+the suffix's parameter, as the site's server decodes them, and when it came.
 
 usage: sites.py PORT_FILE LOG_FILE"""
 
 import json
 import sys
+import time
 import urllib.parse
 from http.server import BaseHTTPRequestHandler, ThreadingHTTPServer
 
@@ -19,7 +20,8 @@ class Site(BaseHTTPRequestHandler):
             return
         # Decoded as a site decodes a form's query: "+" is a blank, "%2B" a plus.
         fields = urllib.parse.parse_qs(address.query, keep_blank_values=True)
-        record = {"site": site, "q": fields.get("q", []), "end": fields.get("end", [])}
+        record = {"site": site, "q": fields.get("q", []), "end": fields.get("end", []),
+                  "time": time.time()}
         with open(sys.argv[2], "a", encoding="utf-8") as log:
             log.write(json.dumps(record) + "\n")
         page = f"<html><head><title>site {site}</title></head><body>{site}</body></html>"
