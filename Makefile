@@ -4,13 +4,18 @@ BUILD := build
 JOBS ?= $(shell nproc)
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 
-DEBIAN_PACKAGES := cmake g++ make pkg-config clang-format clang libclang-rt-14-dev \
+# What building and starting the program needs (the build includes the unit tests).
+DEBIAN_PACKAGES := cmake g++ make pkg-config \
 	qt6-base-dev qt6-base-dev-tools qt6-base-private-dev qt6-webengine-dev libglib2.0-dev libxcb1-dev \
-	libwayland-dev wayland-protocols qt6-wayland \
-	libgtest-dev libgmock-dev libbenchmark-dev \
+	libwayland-dev wayland-protocols qt6-wayland libgtest-dev libgmock-dev
+# What the tests add: the sanitizers' and the fuzzer's compiler, the X and Wayland servers
+# the end-to-end tests drive the program on, the accessibility bus, the real browsers a
+# search is tried in, and the package and metadata checkers.
+TEST_PACKAGES := clang libclang-rt-dev clang-format \
 	fonts-liberation2 xvfb xauth xdotool x11-utils imagemagick \
 	sway xwayland wtype grim jq \
 	dbus-daemon at-spi2-core python3-pyatspi gir1.2-atspi-2.0 \
+	firefox-esr chromium \
 	desktop-file-utils appstream librsvg2-bin dpkg-dev file lintian
 
 .PHONY: all deps configure build run test test-sanitized fuzz package bench screenshots clean \
@@ -45,7 +50,13 @@ build: configure
 run: build
 	./$(BUILD)/bin/tessorin
 
-test: build
+TEST_STAMP := $(BUILD)/.test-packages
+
+$(TEST_STAMP): Makefile
+	@$(MAKE) --no-print-directory deps DEBIAN_PACKAGES="$(TEST_PACKAGES)"
+	@mkdir -p $(@D) && touch $@
+
+test: build $(TEST_STAMP)
 	ctest --preset default -j $(JOBS)
 	$(MAKE) --no-print-directory test-sanitized fuzz test-windows
 
@@ -53,7 +64,7 @@ test: build
 # tree of its own; any report ends the test program that made it, so its test fails. The
 # tests that load Qt WebEngine turn off only its new/delete size check (tests/CMakeLists.txt),
 # and leaks inside system libraries are listed in tests/sanitizers/lsan.supp.
-test-sanitized: $(DEPS_STAMP)
+test-sanitized: $(DEPS_STAMP) $(TEST_STAMP)
 	cmake --preset sanitizers
 	cmake --build --preset sanitizers -j $(JOBS)
 	ctest --preset sanitizers -j $(JOBS)
@@ -62,26 +73,30 @@ test-sanitized: $(DEPS_STAMP)
 # a crash or a broken promise fails the run and leaves the input in build-fuzz/tests/fuzz.
 FUZZ_SECONDS ?= 60
 
-fuzz: $(DEPS_STAMP)
+fuzz: $(DEPS_STAMP) $(TEST_STAMP)
 	cmake --preset fuzz -DTESSORIN_FUZZ_SECONDS=$(FUZZ_SECONDS)
 	cmake --build --preset fuzz -j $(JOBS)
 	ctest --preset fuzz
 
 # The Debian packages, in $(BUILD).
 package: build
+	@$(MAKE) --no-print-directory deps DEBIAN_PACKAGES="dpkg-dev file"
 	cd $(BUILD) && cpack --config CPackConfig.cmake
 
 # Performance figures, printed side by side in one run (bench/run.sh): start-up against a
 # bare Qt window, Search against a bare posix_spawn loop and an xdg-open loop, PeekShot
 # against a bare web view, settings profiles. Never part of `test`.
 BENCH_RUNS ?= 15
-BENCH_PACKAGES := libxcb1-dev libxcb-xtest0-dev xdg-utils
+# Each run of a real browser takes some seconds: fewer of them.
+REAL_BROWSER_RUNS ?= 3
+BENCH_PACKAGES := libxcb1-dev libxcb-xtest0-dev xdg-utils libbenchmark-dev bc $(TEST_PACKAGES)
 
 bench: $(DEPS_STAMP)
 	@$(MAKE) --no-print-directory deps DEBIAN_PACKAGES="$(BENCH_PACKAGES)"
 	cmake --preset bench
 	cmake --build --preset bench -j $(JOBS)
 	bench/run.sh build-bench $(BENCH_RUNS)
+	bench/real_browsers.sh build-bench $(REAL_BROWSER_RUNS)
 
 # The README's pictures, in docs/screenshots, from the program just built.
 screenshots: build
