@@ -1,9 +1,10 @@
-"""What a browser costs for one search: the processes of one case (every process whose
-environment holds the case's HOME), less the one that made the starts.
+"""What a browser costs for one search: the processes that descend from the one that made
+the starts (that one's own work left out) and from a browser already running. Found by
+parentage: Chromium writes its process titles over its environment.
 
-usage: browser_usage.py cpu HOME EXCLUDED_PID    prints CPU seconds, children reaped included
-       browser_usage.py peak HOME EXCLUDED_PID OUT   until killed, keeps the peak PSS (MiB)
-                                                     of those processes in OUT"""
+usage: browser_usage.py cpu STARTER [BROWSER]      prints CPU seconds, reaped starts included
+       browser_usage.py peak OUT STARTER [BROWSER] until killed, keeps the peak PSS (MiB) of
+                                                   those processes in OUT"""
 
 import os
 import sys
@@ -12,17 +13,29 @@ import time
 TICKS = os.sysconf("SC_CLK_TCK")
 
 
-def case_processes(home, excluded):
-    wanted = b"HOME=" + home.encode()
+def parents():
+    found = {}
     for entry in os.listdir("/proc"):
-        if not entry.isdigit() or entry == excluded:
-            continue
-        try:
-            with open(f"/proc/{entry}/environ", "rb") as environ:
-                if wanted in environ.read().split(b"\0"):
-                    yield entry
-        except OSError:
-            pass
+        if entry.isdigit():
+            try:
+                with open(f"/proc/{entry}/stat", encoding="ascii", errors="replace") as stat:
+                    found[entry] = stat.read().rsplit(")", 1)[1].split()[1]
+            except (OSError, IndexError):
+                pass
+    return found
+
+
+def descendants(roots):
+    parent_of = parents()
+    found = set(root for root in roots if root in parent_of)
+    grew = True
+    while grew:
+        grew = False
+        for pid, parent in parent_of.items():
+            if parent in found and pid not in found:
+                found.add(pid)
+                grew = True
+    return found
 
 
 def cpu_seconds(pid, own):
@@ -49,17 +62,20 @@ def pss_mib(pid):
 
 
 def main():
-    what, home, excluded = sys.argv[1:4]
-    if what == "cpu":
-        total = cpu_seconds(excluded, own=False)
-        total += sum(cpu_seconds(pid, own=True) for pid in case_processes(home, excluded))
+    if sys.argv[1] == "cpu":
+        starter, browsers = sys.argv[2], sys.argv[3:]
+        processes = descendants([starter, *browsers]) - {starter}
+        total = cpu_seconds(starter, own=False)
+        total += sum(cpu_seconds(pid, own=True) for pid in processes)
         print(f"{total:.2f}")
         return
+    out, starter, browsers = sys.argv[2], sys.argv[3], sys.argv[4:]
     peak = 0.0
     while True:
-        peak = max(peak, sum(pss_mib(pid) for pid in case_processes(home, excluded)))
-        with open(sys.argv[4], "w", encoding="ascii") as out:
-            out.write(f"{peak:.0f}\n")
+        processes = descendants([starter, *browsers]) - {starter}
+        peak = max(peak, sum(pss_mib(pid) for pid in processes))
+        with open(out, "w", encoding="ascii") as file:
+            file.write(f"{peak:.0f}\n")
         time.sleep(0.2)
 
 

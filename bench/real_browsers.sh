@@ -76,6 +76,7 @@ each_waited_for() {
 measure() {
     local state=$1 side=$2 starter start last
     real_make_home "$state-$side"
+    REAL_BROWSER_PID=
     [[ $state != running ]] || real_start_browser
     case $side in
     tessorin)
@@ -85,6 +86,7 @@ measure() {
     *)
         # The yardsticks' starts come from one shell of the case's own, kept until the end,
         # so what it reaped is counted as the program's reaped starts are.
+        rm -f "$SESSION_DIR/go-$state-$side"
         mkfifo "$SESSION_DIR/go-$state-$side"
         real_as_user bash -c "$(declare -f each_waited_for); $(declare -p binary); \
             REQUESTS='$SESSION_DIR/requests'; \
@@ -97,8 +99,9 @@ measure() {
         ;;
     esac
     local cpu_before
-    cpu_before=$(python3 "$here/browser_usage.py" cpu "$REAL_HOME" "$starter")
-    python3 "$here/browser_usage.py" peak "$REAL_HOME" "$starter" "$SESSION_DIR/peak" &
+    cpu_before=$(python3 "$here/browser_usage.py" cpu "$starter" ${REAL_BROWSER_PID:+"$REAL_BROWSER_PID"})
+    python3 "$here/browser_usage.py" peak "$SESSION_DIR/peak" "$starter" \
+        ${REAL_BROWSER_PID:+"$REAL_BROWSER_PID"} &
     REAL_SAMPLER_PID=$!
     disown "$REAL_SAMPLER_PID"
     if [[ $side == tessorin ]]; then
@@ -115,7 +118,7 @@ measure() {
     last=$(python3 -c 'import json,sys; print(max(json.loads(l)["time"] for l in open(sys.argv[1])))' \
         "$SESSION_DIR/requests")
     local cpu_after
-    cpu_after=$(python3 "$here/browser_usage.py" cpu "$REAL_HOME" "$starter")
+    cpu_after=$(python3 "$here/browser_usage.py" cpu "$starter" ${REAL_BROWSER_PID:+"$REAL_BROWSER_PID"})
     real_stop_sampler
     echo "$(echo "$last - $start" | bc) $(echo "$cpu_after - $cpu_before" | bc) $(cat "$SESSION_DIR/peak")"
     real_end_case

@@ -45,15 +45,27 @@ real_end() {
     return "$status"
 }
 
-# Everything a case started as the user carries the case's HOME: the program, the browser
-# and every process the browser made, whatever session or group they put themselves in.
+# Everything a case started: what carries the case's HOME (the program, a browser started
+# before it), what descends from that, and, as root, whatever else runs as the user.
+# Chromium writes its process titles over its environment, so parentage is needed too.
 real_case_processes() {
-    local process
+    local process roots=()
     for process in /proc/[0-9]*; do
         if tr '\0' '\n' 2>/dev/null <"$process/environ" | grep -qxF "HOME=$REAL_HOME"; then
-            basename "$process"
+            roots+=("${process#/proc/}")
         fi
     done
+    if (($(id -u) == 0)); then
+        mapfile -t -O "${#roots[@]}" roots < <(pgrep -u "$REAL_USER_ID" || true)
+    fi
+    ((${#roots[@]} > 0)) || return 0
+    ps -e -o pid=,ppid= | awk -v roots="${roots[*]}" '
+        BEGIN { n = split(roots, r, " "); for (i = 1; i <= n; i++) found[r[i]] = 1 }
+        { parent[$1] = $2 }
+        END {
+            do { grew = 0; for (p in parent) if (!(p in found) && (parent[p] in found)) { found[p] = 1; grew = 1 } } while (grew)
+            for (p in found) if (p in parent) print p
+        }'
 }
 
 real_end_case() {
@@ -204,6 +216,7 @@ real_start_session() {
 # The browser already running, as a person has it open: its window shown, nothing else.
 real_start_browser() {
     real_as_user "$binary" about:blank >>"$SESSION_DIR/browser.log" 2>&1 &
+    REAL_BROWSER_PID=$!
     session_wait_for 60 "$browser to show its window" real_browser_window_shown
     sleep 2
 }
