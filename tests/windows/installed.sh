@@ -115,6 +115,8 @@ setsid wine "$install_dir/Tessorin.exe" >>"$SESSION_PROGRAM_LOG" 2>&1 &
 SESSION_PROGRAM_PID=$!
 activate "Tessorin v1.61"
 query=' 10179 "UCS" Falcon & co é\x '
+# The "&" reaches the site encoded, so that it stays part of the query.
+sent=' 10179 "UCS" Falcon %26 co é\x '
 session_type "$query"
 # From the query box past Search, AuctionBrick and BI Portal to Bricklink, then three on to
 # Brickshelf; Enter on a check box runs the search.
@@ -130,10 +132,10 @@ brickshelf_end=$(session_template "$templates" "Brickshelf end")
 [[ -n $bricklink && -n $brickshelf ]] || session_fail "Websites.ini lacks the sites' keys"
 first=$(record_argument 1)
 second=$(record_argument 2)
-[[ $first == "$bricklink$query" ]] ||
-    session_fail "first start got [$first], expected [$bricklink$query]"
-[[ $second == "$brickshelf$query$brickshelf_end" ]] ||
-    session_fail "second start got [$second], expected [$brickshelf$query$brickshelf_end]"
+[[ $first == "$bricklink$sent" ]] ||
+    session_fail "first start got [$first], expected [$bricklink$sent]"
+[[ $second == "$brickshelf$sent$brickshelf_end" ]] ||
+    session_fail "second start got [$second], expected [$brickshelf$sent$brickshelf_end]"
 rm -f "$SESSION_STARTS"/*
 
 # --- The profile, saved per user -------------------------------------------------------
