@@ -1,4 +1,5 @@
 #include "platform/programs/HandOver.h"
+#include "platform/programs/ProgramStarter.h"
 
 #include <QEventLoop>
 #include <QTimer>
@@ -20,6 +21,14 @@ void HandOver::waitAtMost(std::chrono::milliseconds bound) {
     waiting_ = &loop;
     QTimer::singleShot(bound, &loop, &QEventLoop::quit);
     loop.exec();
+}
+
+// The same on every host; only how a start learns of its hand-over differs.
+void HostProgramStarter::waitUntilHandedOn() {
+    // Held here: a search started while we wait replaces the last start with its own.
+    if (const std::shared_ptr<HandOver> last = lastStart_) {
+        last->waitAtMost(kHandOverBound);
+    }
 }
 
 }  // namespace platform

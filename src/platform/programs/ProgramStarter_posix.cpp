@@ -182,11 +182,4 @@ bool HostProgramStarter::start(const QString& commandLine) {
     return true;
 }
 
-void HostProgramStarter::waitUntilHandedOn() {
-    // Held here: a search started while we wait replaces the last start with its own.
-    if (const std::shared_ptr<HandOver> last = lastStart_) {
-        last->waitAtMost(kHandOverBound);
-    }
-}
-
 }  // namespace platform
