@@ -25,11 +25,29 @@ function(expect_field deb field wanted unwanted)
     endforeach()
 endfunction()
 
-expect_field(${program_deb} Depends
-             "libqt6core6;libqt6gui6;libqt6widgets6;libglib2.0-0;libwayland-client0;qt6-qpa-plugins;fonts-liberation2"
-             "webengine")
+# The package that holds a library here, whatever the release calls it (Debian 13's
+# 64-bit-time names end in t64): what a package must depend on to get that library.
+function(package_holding library out)
+    execute_process(COMMAND dpkg-query --search "*/${library}" OUTPUT_VARIABLE owners
+                    RESULT_VARIABLE failed)
+    string(REGEX MATCH "(^|\n)([^:,\n]+)(:[a-z0-9]+)?: [^\n]*/${library}(\n|$)" owner "${owners}")
+    if(failed OR NOT owner)
+        message(FATAL_ERROR "no installed package holds ${library}: ${owners}")
+    endif()
+    set(${out} ${CMAKE_MATCH_2} PARENT_SCOPE)
+endfunction()
+
+set(program_needs qt6-qpa-plugins fonts-liberation2)
+foreach(library libQt6Core.so.6 libQt6Gui.so.6 libQt6Widgets.so.6 libglib-2.0.so.0
+                libwayland-client.so.0)
+    package_holding(${library} package)
+    list(APPEND program_needs ${package})
+endforeach()
+package_holding(libQt6WebEngineWidgets.so.6 webengine_package)
+
+expect_field(${program_deb} Depends "${program_needs}" "webengine")
 expect_field(${program_deb} Recommends "tessorin-peekshot;qt6-wayland" "")
-expect_field(${peekshot_deb} Depends "tessorin;libqt6webenginewidgets6" "")
+expect_field(${peekshot_deb} Depends "tessorin;${webengine_package}" "")
 
 # A new version must reach the changelog and the software centre's release list too.
 execute_process(COMMAND dpkg-deb --field ${program_deb} Version OUTPUT_VARIABLE version
