@@ -28,4 +28,12 @@ void giveAccessibleRole(QWidget& widget, QAccessible::Role role) {
     }();
     (void)installed;
     widget.setProperty(kRoleProperty, static_cast<int>(role));
+    // Qt makes a widget's accessible object on the first event that concerns it, and
+    // keeps it: with a reader listening, Qt 6.8 does so for the About box before its role
+    // is given (while it is built, before it is shown). One made before the role was given
+    // goes, so the next one asked for comes from the factory above.
+    QAccessibleInterface* made = QAccessible::queryAccessibleInterface(&widget);
+    if (made != nullptr && made->role() != role) {
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+    }
 }

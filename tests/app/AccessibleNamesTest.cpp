@@ -12,6 +12,7 @@
 #include "support/QtPrinting.h"
 #include "tools/frmPopup.h"
 #include "tools/frmsetsweep.h"
+#include "ui/AccessibleRole.h"
 
 namespace {
 
@@ -57,4 +58,13 @@ TEST(AccessibleNames, EveryControlTheKeyboardReachesInEveryWindowHasOne) {
             << window->windowTitle().toStdString();
         EXPECT_GT(looked, 0) << window->windowTitle().toStdString();
     }
+}
+
+// A reader may have asked for a window's accessible object before the window gave itself
+// a role (Qt 6.8 does while building the About box): the role still takes effect.
+TEST(AccessibleNames, ARoleGivenAfterTheAccessibleObjectWasMadeStillHolds) {
+    QWidget window;
+    ASSERT_NE(QAccessible::queryAccessibleInterface(&window), nullptr);
+    giveAccessibleRole(window, QAccessible::Dialog);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&window)->role(), QAccessible::Dialog);
 }
