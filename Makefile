@@ -18,8 +18,9 @@ TEST_PACKAGES := clang libclang-rt-dev clang-format \
 	firefox-esr chromium \
 	desktop-file-utils appstream librsvg2-bin dpkg-dev file lintian
 
-.PHONY: all deps configure build run test test-sanitized fuzz package bench screenshots clean \
-	windows windows-qt test-windows
+.PHONY: all deps configure build run test check test-sanitized fuzz package bench screenshots \
+	clean windows windows-qt test-windows debian13-root test-debian13 package-debian13 \
+	copy-debian13-packages
 
 all: build
 
@@ -56,9 +57,13 @@ $(TEST_STAMP): Makefile
 	@$(MAKE) --no-print-directory deps DEBIAN_PACKAGES="$(TEST_PACKAGES)"
 	@mkdir -p $(@D) && touch $@
 
-test: build $(TEST_STAMP)
+# Every test of this machine's build, then the same suite on Debian 13, the sanitizers,
+# the fuzzer and the Windows build.
+test: check
+	$(MAKE) --no-print-directory test-sanitized fuzz test-debian13 test-windows
+
+check: build $(TEST_STAMP)
 	ctest --preset default -j $(JOBS)
-	$(MAKE) --no-print-directory test-sanitized fuzz test-windows
 
 # The whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer, in a build
 # tree of its own; any report ends the test program that made it, so its test fails. The
@@ -82,6 +87,41 @@ fuzz: $(DEPS_STAMP) $(TEST_STAMP)
 package: build
 	@$(MAKE) --no-print-directory deps DEBIAN_PACKAGES="dpkg-dev file"
 	cd $(BUILD) && cpack --config CPackConfig.cmake
+
+# Debian 13 (trixie, Qt 6.8) beside this machine's Debian 12: a minimal system made once
+# with debootstrap from the machine's Debian mirror and kept in the cache
+# (tools/debian13/root-path.sh names it). The whole suite runs there as root with no
+# display, then the Debian 13 packages are built, copied to $(BUILD)/debian13/ and
+# installed with apt-get into a fresh copy of the bare system, where the program must
+# start. On Debian 13 itself the suite above and `make package` already are that release's.
+ON_DEBIAN13 := $(shell . /etc/os-release 2>/dev/null && [ "$$VERSION_CODENAME" = trixie ] && echo yes)
+DEBIAN13_ROOT = $$(tools/debian13/root-path.sh)
+IN_DEBIAN13 = $(SUDO) tools/debian13/run.sh --source $(CURDIR) "$(DEBIAN13_ROOT)/build"
+
+debian13-root:
+	@$(MAKE) --no-print-directory deps DEBIAN_PACKAGES="debootstrap rsync"
+	@root=$(DEBIAN13_ROOT); [ -d "$$root" ] || $(SUDO) tools/debian13/make-root.sh "$$root"
+
+ifeq ($(ON_DEBIAN13),yes)
+test-debian13:
+	@echo "This machine runs Debian 13: the suite above was Debian 13's."
+
+package-debian13: package
+else
+test-debian13: debian13-root
+	$(IN_DEBIAN13) make --no-print-directory check package JOBS=$(JOBS)
+	$(MAKE) --no-print-directory copy-debian13-packages
+	$(SUDO) tests/packaging/install-on-debian13.sh "$(DEBIAN13_ROOT)" $(BUILD)/debian13/*.deb
+
+package-debian13: debian13-root
+	$(IN_DEBIAN13) make --no-print-directory package JOBS=$(JOBS)
+	$(MAKE) --no-print-directory copy-debian13-packages
+endif
+
+copy-debian13-packages:
+	rm -rf $(BUILD)/debian13 && mkdir -p $(BUILD)/debian13
+	cp "$(DEBIAN13_ROOT)"/build/tessorin/$(BUILD)/*.deb $(BUILD)/debian13/
+	@ls -1 $(BUILD)/debian13/*.deb
 
 # Performance figures, printed side by side in one run (bench/run.sh): start-up against a
 # bare Qt window, Search against a bare posix_spawn loop and an xdg-open loop, PeekShot
