@@ -2,9 +2,10 @@
 # On X11 every browser start is announced as the freedesktop startup-notification protocol
 # has it, so a window manager that prevents focus stealing lets the browser come forward:
 # a "new:" message on the root window before the start, under an id of the start's own that
-# ends in _TIME and the X server time of the key press that began the search, the same id
-# in the browser's DESKTOP_STARTUP_ID; and "remove:" for a start that fails. frame-wm
-# prints the messages it receives and the times of the marks set around the key presses.
+# ends in _TIME and the X server time as the start is made (after the keys that began the
+# search, so never older than what they left in the program's windows), the same id in the
+# browser's DESKTOP_STARTUP_ID; and "remove:" for a start that fails. frame-wm prints the
+# messages it receives and the times of the marks set around the key presses.
 set -euo pipefail
 source "$(dirname "$0")/session.sh"
 trap session_end EXIT

@@ -13,11 +13,14 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSysInfo>
+#include <algorithm>
+#include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <deque>
 #include <functional>
 #include <memory>
+#include <thread>
 
 namespace platform {
 
@@ -29,11 +32,46 @@ constexpr std::size_t kPieceSize = StartupMessagePieces::kPieceSize;
 // only takes a place in this short list.
 constexpr std::size_t kMostAwaited = 32;
 
-// The time of the last key press or click Qt received: the input that began the search.
-uint32_t userTime() {
-    return static_cast<uint32_t>(reinterpret_cast<quintptr>(
-        QGuiApplication::platformNativeInterface()->nativeResourceForScreen(
-            "appusertime", QGuiApplication::primaryScreen())));
+// Held no longer than this for a key or button to come up.
+constexpr std::chrono::milliseconds kLongestHold{500};
+
+// Whether the person still holds a key or a mouse button down: a search begins on Return's
+// press, and its release comes a moment later.
+bool inputHeld(xcb_connection_t* connection, xcb_window_t root) {
+    xcb_query_keymap_reply_t* keymap =
+        xcb_query_keymap_reply(connection, xcb_query_keymap(connection), nullptr);
+    bool held = keymap != nullptr && std::any_of(std::begin(keymap->keys), std::end(keymap->keys),
+                                                 [](uint8_t keys) { return keys != 0; });
+    std::free(keymap);
+    xcb_query_pointer_reply_t* pointer =
+        xcb_query_pointer_reply(connection, xcb_query_pointer(connection, root), nullptr);
+    constexpr uint16_t kButtons = XCB_KEY_BUT_MASK_BUTTON_1 | XCB_KEY_BUT_MASK_BUTTON_2 |
+                                  XCB_KEY_BUT_MASK_BUTTON_3 | XCB_KEY_BUT_MASK_BUTTON_4 |
+                                  XCB_KEY_BUT_MASK_BUTTON_5;
+    held = held || (pointer != nullptr && (pointer->mask & kButtons) != 0);
+    std::free(pointer);
+    return held;
+}
+
+// The time a start is vouched for with: the X server's time once the person has let go of
+// the key or button that began the search, fetched with a round trip. A window manager
+// holds an id older than the latest user input it saw (the key's release included, and
+// our main window's activation as a dialog closes) as stale, and keeps the browser back.
+// Qt's time of the last key press or click stands in if the server gives none.
+uint32_t launchTime(xcb_connection_t* connection, xcb_window_t root) {
+    const auto giveUp = std::chrono::steady_clock::now() + kLongestHold;
+    while (inputHeld(connection, root) && std::chrono::steady_clock::now() < giveUp) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    auto* native = QGuiApplication::platformNativeInterface();
+    QScreen* screen = QGuiApplication::primaryScreen();
+    const auto now = static_cast<uint32_t>(
+        reinterpret_cast<quintptr>(native->nativeResourceForScreen("gettimestamp", screen)));
+    if (now != 0) {
+        return now;
+    }
+    return static_cast<uint32_t>(
+        reinterpret_cast<quintptr>(native->nativeResourceForScreen("appusertime", screen)));
 }
 
 class StartupNotification final : public LaunchActivation, private QAbstractNativeEventFilter {
@@ -59,7 +97,7 @@ class StartupNotification final : public LaunchActivation, private QAbstractNati
                                .arg(getpid())
                                .arg(++starts_)
                                .arg(hostName_)
-                               .arg(userTime());
+                               .arg(launchTime(connection_, screen_->root));
         broadcast(startupMessage(QStringLiteral("new"),
                                  {{QStringLiteral("ID"), id},
                                   {QStringLiteral("NAME"), name},
