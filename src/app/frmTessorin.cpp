@@ -130,9 +130,12 @@ void frmTessorin::cmdView_Click() {
     if (SiteCount >= 2 && !confirmBulkOpen()) {
         return;
     }
+    // The browser's starts are vouched for by the window the person used: once the
+    // question has gone, this one, as soon as the desktop hands it the keyboard again.
+    services_.focus.waitForKeyboard(*this);
     if (ui_.chkmin->isChecked()) {
         minimisedBySearch_ = true;
-        showMinimized();
+        services_.focus.stepAside(*this);
     }
     OpenSelectedSites();
 }

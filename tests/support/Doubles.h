@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QWidget>
 #include <deque>
 #include <functional>
 #include <map>
@@ -58,6 +59,9 @@ class RecordingProgramStarter final : public platform::ProgramStarter {
 class RecordingWindowFocus final : public platform::WindowFocus {
   public:
     void giveBack(QWidget& window) override { askedFor.push_back(&window); }
+    void waitForKeyboard(QWidget&) override {}
+    // As on X11 and Windows: minimised at once.
+    void stepAside(QWidget& window) override { window.showMinimized(); }
 
     std::vector<QWidget*> askedFor;
 };
