@@ -164,12 +164,18 @@ void UrlOpener::OpenURLs(const QStringList& addresses) {
 }
 
 void UrlOpener::start(const QString& browser, const QStringList& addresses) {
+    // Each start after the first is vouched for by the main window again. Never after a
+    // start: the browser, not yet forward, would find a newer activation of ours in its
+    // way, which the desktop holds against it (KWin does).
+    if (startedBefore_) {
+        giveFocusBack();
+    }
+    startedBefore_ = true;
     if (!programs_.start(commandLineFor(browser, addresses))) {
         tellNoBrowser();
         return;
     }
     QCoreApplication::processEvents();
-    giveFocusBack();
     // The next start only once this one has handed its addresses on: the browser then
     // takes them in the sites' order, and one that is still starting loses none.
     programs_.waitUntilHandedOn();

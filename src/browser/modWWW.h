@@ -44,9 +44,9 @@ QString GetBrowserPath(const platform::Registry& registry);
 // Starts the registered browser on one address, or says that there is none.
 class UrlOpener {
   public:
-    // The focus goes back to mainWindow after each start, unless it is minimised, by the
-    // window system's account or by minimisedBySearch's (which only the window itself can
-    // know where the window system reports no such state).
+    // The focus goes back to mainWindow before each start but the first, unless it is minimised, by
+    // the window system's account or by minimisedBySearch's (which only the window itself can know
+    // where the window system reports no such state).
     UrlOpener(const platform::Registry& registry, platform::ProgramStarter& programs,
               platform::MessageBoxes& messages, platform::WindowFocus& focus, QWidget* mainWindow,
               std::function<bool()> minimisedBySearch = {});
@@ -80,6 +80,7 @@ class UrlOpener {
     std::function<bool()> minimisedBySearch_;
     // Guarded: the pending events handled in OpenURL could close the window.
     QPointer<QWidget> mainWindow_;
+    bool startedBefore_ = false;
 };
 
 }  // namespace modWWW
