@@ -17,6 +17,9 @@ TEST_PACKAGES := clang libclang-rt-dev clang-format \
 	dbus-daemon at-spi2-core python3-pyatspi gir1.2-atspi-2.0 \
 	firefox-esr chromium \
 	desktop-file-utils appstream librsvg2-bin dpkg-dev file lintian
+# GNOME's and KDE's compositors, which the tests run headless; without what a whole
+# desktop would bring along with them.
+DESKTOP_PACKAGES := mutter kwin-wayland plasma-wayland-protocols
 
 .PHONY: all deps configure build run test check test-sanitized fuzz package bench screenshots \
 	clean windows windows-qt test-windows debian13-root test-debian13 package-debian13 \
@@ -34,7 +37,7 @@ deps:
 	if [ -n "$$missing" ]; then \
 		echo "Installing Debian packages:" $$missing; \
 		$(SUDO) apt-get update -q && \
-		DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -q $$missing; \
+		DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -q $(APT_OPTIONS) $$missing; \
 	fi
 
 $(DEPS_STAMP): Makefile
@@ -55,6 +58,8 @@ TEST_STAMP := $(BUILD)/.test-packages
 
 $(TEST_STAMP): Makefile
 	@$(MAKE) --no-print-directory deps DEBIAN_PACKAGES="$(TEST_PACKAGES)"
+	@$(MAKE) --no-print-directory deps DEBIAN_PACKAGES="$(DESKTOP_PACKAGES)" \
+		APT_OPTIONS=--no-install-recommends
 	@mkdir -p $(@D) && touch $@
 
 # Every test of this machine's build, then the same suite on Debian 13, the sanitizers,
@@ -62,7 +67,9 @@ $(TEST_STAMP): Makefile
 test: check
 	$(MAKE) --no-print-directory test-sanitized fuzz test-debian13 test-windows
 
-check: build $(TEST_STAMP)
+# The test tools come first: the configuration builds the compositor tests' keyboard only
+# where KWin's protocol description is installed.
+check: $(TEST_STAMP) build
 	ctest --preset default -j $(JOBS)
 
 # The whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer, in a build
