@@ -66,15 +66,31 @@ wayland_require_tools
 wayland_install "$program" "$stand_in"
 cp "$desktop_keys" "$WAYLAND_PREFIX/bin/desktop-keys"
 wayland_make_home
-# KWin offers its fake input only to a program whose desktop entry asks for it.
+# KWin offers its fake input only to a program whose desktop entry asks for it. KWin 6
+# finds entries through the desktop's menu, which a desktop's own packages would bring: a
+# menu of every entry stands in for it.
+mkdir -p "$XDG_CONFIG_HOME/menus"
+cat >"$XDG_CONFIG_HOME/menus/applications.menu" <<'EOF'
+<!DOCTYPE Menu PUBLIC "-//freedesktop//DTD Menu 1.0//EN"
+ "http://www.freedesktop.org/standards/menu-spec/1.0/menu.dtd">
+<Menu>
+  <Name>Applications</Name>
+  <DefaultAppDirs/>
+  <Include><All/></Include>
+</Menu>
+EOF
 cat >"$XDG_DATA_HOME/applications/desktop-keys.desktop" <<EOF
 [Desktop Entry]
 Type=Application
 Name=Test keys
 Exec=$WAYLAND_PREFIX/bin/desktop-keys
-NoDisplay=true
 X-KDE-Wayland-Interfaces=org_kde_kwin_fake_input
 EOF
+# Xwayland, run by the compositor's user, makes its socket where every X server does; on a
+# fresh /tmp only root can make that folder.
+if [[ ! -d /tmp/.X11-unix ]] && (($(id -u) == 0)); then
+    mkdir -m 1777 /tmp/.X11-unix
+fi
 chown -R "$WAYLAND_USER_ID:$WAYLAND_USER_ID" "$SESSION_DIR"
 chmod 755 "$SESSION_DIR"
 
@@ -205,7 +221,7 @@ control() {
 program_has_keyboard() {
     session_program_running || session_fail "the program ended early"
     if [[ $1 == wayland ]]; then
-        [[ $(grep -oE 'wl_keyboard@[0-9]+\.(enter|leave)\(' "$SESSION_PROGRAM_LOG" |
+        [[ $(grep -oE 'wl_keyboard[@#][0-9]+\.(enter|leave)\(' "$SESSION_PROGRAM_LOG" |
             tail -n 1) == *enter\( ]]
     else
         [[ $(as_user xdotool getactivewindow getwindowname 2>/dev/null) == "$2" ]]
@@ -218,7 +234,7 @@ program_shows() {
     if [[ $platform == wayland ]]; then
         grep -q "set_title(\"$title\")" "$SESSION_PROGRAM_LOG" &&
             [[ $(sed -n "/set_title(\"$title\")/,\$p" "$SESSION_PROGRAM_LOG" |
-                grep -cE 'wl_keyboard@[0-9]+\.enter\(') -gt 0 ]] &&
+                grep -cE 'wl_keyboard[@#][0-9]+\.enter\(') -gt 0 ]] &&
             program_has_keyboard "$platform" "$title"
     else
         program_has_keyboard "$platform" "$title"
@@ -246,7 +262,7 @@ expect_minimised() {
     local platform=$1 name=$2
     if [[ $platform == wayland ]]; then
         local trace minimised lost
-        trace=$(grep -nE 'set_minimized\(|wl_keyboard@[0-9]+\.leave\(' "$SESSION_PROGRAM_LOG")
+        trace=$(grep -nE 'set_minimized\(|wl_keyboard[@#][0-9]+\.leave\(' "$SESSION_PROGRAM_LOG")
         minimised=$(grep -m 1 'set_minimized' <<<"$trace" | cut -d: -f1)
         lost=$(grep -m 1 'leave' <<<"$trace" | cut -d: -f1)
         if [[ -z $minimised ]]; then
