@@ -1,9 +1,8 @@
 #include "platform/programs/LaunchActivation.h"
 
-#include <QGuiApplication>
-
 #include "platform/programs/StartupNotification_posix.h"
 #include "platform/programs/WaylandActivation_posix.h"
+#include "platform/windowsystem/CurrentWindowSystem.h"
 
 namespace platform {
 
@@ -20,12 +19,16 @@ class NoActivation final : public LaunchActivation {
 }  // namespace
 
 std::unique_ptr<LaunchActivation> makeHostLaunchActivation() {
-    const QString windowSystem = QGuiApplication::platformName();
     std::unique_ptr<LaunchActivation> activation;
-    if (windowSystem.startsWith(QLatin1String("wayland"))) {
-        activation = makeWaylandActivation();
-    } else if (windowSystem == QLatin1String("xcb")) {
-        activation = makeStartupNotification();
+    switch (currentWindowSystem()) {
+        case WindowSystem::Wayland:
+            activation = makeWaylandActivation();
+            break;
+        case WindowSystem::X11:
+            activation = makeStartupNotification();
+            break;
+        case WindowSystem::Other:
+            break;
     }
     return activation ? std::move(activation) : std::make_unique<NoActivation>();
 }

@@ -8,6 +8,8 @@
 #include <QWindow>
 #include <chrono>
 
+#include "platform/windowsystem/CurrentWindowSystem.h"
+
 namespace platform {
 
 namespace {
@@ -19,7 +21,7 @@ constexpr std::chrono::milliseconds kKeyboardComesBack{1000};
 constexpr std::chrono::seconds kStepAsideLongest{5};
 
 bool onWayland() {
-    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    return currentWindowSystem() == WindowSystem::Wayland;
 }
 
 }  // namespace
