@@ -30,12 +30,12 @@
 #include <QProcessEnvironment>
 #include <QWindow>
 #include <cstdio>
-#include <cstring>
 #include <string_view>
 
 #include <unistd.h>
 
 #include "platform/programs/LaunchActivation.h"
+#include "platform/windowsystem/XcbAtom_posix.h"
 
 namespace {
 
@@ -94,14 +94,6 @@ int handOver(const QStringList& arguments) {
     return sendToBrowser(qgetenv("XDG_ACTIVATION_TOKEN"), qgetenv("DESKTOP_STARTUP_ID")) ? 0 : 1;
 }
 
-xcb_atom_t atom(xcb_connection_t* connection, const char* name) {
-    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
-        connection, xcb_intern_atom(connection, 0, std::strlen(name), name), nullptr);
-    const xcb_atom_t found = reply != nullptr ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
-    std::free(reply);
-    return found;
-}
-
 // What an X11 program does with the startup id it was handed: names it on its window and
 // asks the window manager for the activation with the id's time, which the window
 // manager holds against the focused window's latest user time.
@@ -109,15 +101,16 @@ void activateOnX11(QWindow& window, const QByteArray& startupId) {
     auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
     xcb_connection_t* connection = x11->connection();
     const auto id = static_cast<xcb_window_t>(window.winId());
-    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, id, atom(connection, "_NET_STARTUP_ID"),
-                        atom(connection, "UTF8_STRING"), 8, startupId.size(), startupId.data());
+    xcb_change_property(
+        connection, XCB_PROP_MODE_REPLACE, id, platform::xcbAtom(connection, "_NET_STARTUP_ID"),
+        platform::xcbAtom(connection, "UTF8_STRING"), 8, startupId.size(), startupId.data());
     const qsizetype at = startupId.lastIndexOf("_TIME");
     const uint32_t time = at < 0 ? 0 : startupId.mid(at + 5).toUInt();
     xcb_client_message_event_t message{};
     message.response_type = XCB_CLIENT_MESSAGE;
     message.format = 32;
     message.window = id;
-    message.type = atom(connection, "_NET_ACTIVE_WINDOW");
+    message.type = platform::xcbAtom(connection, "_NET_ACTIVE_WINDOW");
     message.data.data32[0] = 1;  // from an application
     message.data.data32[1] = time;
     const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
