@@ -33,13 +33,7 @@ OTHER_PID=
 desktops_end() {
     local status=$?
     session_stop_program
-    local pid
-    for pid in "$OTHER_PID" "$BROWSER_PID" "${KEYBOARD_PID:-}" "$COMPOSITOR_PID"; do
-        if [[ -n $pid ]]; then
-            kill "$pid" 2>/dev/null || true
-            wait "$pid" 2>/dev/null || true
-        fi
-    done
+    wayland_end_processes "$OTHER_PID" "$BROWSER_PID" "${KEYBOARD_PID:-}" "$COMPOSITOR_PID"
     [[ -z $BUS_ADDRESS ]] || pkill -u "$WAYLAND_USER_ID" -f "dbus-daemon.*$SESSION_DIR" || true
     if ((status != 0)) && [[ -s $SESSION_DIR/compositor.log ]]; then
         echo "--- $compositor output ---" >&2
@@ -245,12 +239,8 @@ start_program() {
     local platform=$1
     : >"$SESSION_PROGRAM_LOG"
     # The protocol trace tells when the program has the keyboard and what it asked for.
-    # Its own process group, so ending it also ends any helper it started.
-    wayland_user_command
-    setsid "${WAYLAND_RUN[@]}" DBUS_SESSION_BUS_ADDRESS="$BUS_ADDRESS" DISPLAY="$X_DISPLAY" \
-        XAUTHORITY="$X_AUTHORITY" QT_QPA_PLATFORM="$platform" WAYLAND_DEBUG=client "$WAYLAND_PREFIX/bin/tessorin" \
-        >>"$SESSION_PROGRAM_LOG" 2>&1 &
-    SESSION_PROGRAM_PID=$!
+    wayland_launch_program "$platform" DBUS_SESSION_BUS_ADDRESS="$BUS_ADDRESS" \
+        DISPLAY="$X_DISPLAY" XAUTHORITY="$X_AUTHORITY" WAYLAND_DEBUG=client
     session_wait_for 30 "the main window to have the keyboard" \
         program_shows "$platform" "Tessorin v1.61"
 }

@@ -132,26 +132,38 @@ wayland_start_browser() {
 }
 
 # The program on Qt's wayland platform, or with "xcb" through Xwayland.
-wayland_start_program() {
-    local platform=${1:-wayland}
+# wayland_launch_program PLATFORM [VARIABLE=VALUE...]: the program as the session's user,
+# on Qt's PLATFORM, with the variables given added to its environment; not waited for.
+wayland_launch_program() {
+    local platform=$1
+    shift
     wayland_user_command
     # Its own process group, so ending it also ends any helper processes it started.
-    setsid "${WAYLAND_RUN[@]}" QT_QPA_PLATFORM="$platform" DISPLAY="$WAYLAND_DISPLAY_X" \
+    setsid "${WAYLAND_RUN[@]}" QT_QPA_PLATFORM="$platform" DISPLAY="$WAYLAND_DISPLAY_X" "$@" \
         "$WAYLAND_PREFIX/bin/tessorin" >>"$SESSION_PROGRAM_LOG" 2>&1 &
     SESSION_PROGRAM_PID=$!
+}
+
+wayland_start_program() {
+    wayland_launch_program "${1:-wayland}"
     wayland_wait_focused "Tessorin v1.61"
 }
 
-wayland_end() {
-    local status=$?
-    session_stop_program
+# Ends each process named, in order; an empty name is skipped.
+wayland_end_processes() {
     local pid
-    for pid in "$WAYLAND_BROWSER_PID" "$WAYLAND_SWAY_PID"; do
+    for pid in "$@"; do
         if [[ -n $pid ]]; then
             kill "$pid" 2>/dev/null || true
             wait "$pid" 2>/dev/null || true
         fi
     done
+}
+
+wayland_end() {
+    local status=$?
+    session_stop_program
+    wayland_end_processes "$WAYLAND_BROWSER_PID" "$WAYLAND_SWAY_PID"
     if ((status != 0)) && [[ -s $SESSION_DIR/sway.log ]]; then
         echo "--- sway output ---" >&2
         grep -v '^\s*$' "$SESSION_DIR/sway.log" | tail -n 15 >&2
