@@ -103,7 +103,9 @@ package: build
 # start. On Debian 13 itself the suite above and `make package` already are that release's.
 ON_DEBIAN13 := $(shell . /etc/os-release 2>/dev/null && [ "$$VERSION_CODENAME" = trixie ] && echo yes)
 DEBIAN13_ROOT = $$(tools/debian13/root-path.sh)
-IN_DEBIAN13 = $(SUDO) tools/debian13/run.sh --source $(CURDIR) "$(DEBIAN13_ROOT)/build"
+CACHE := $${XDG_CACHE_HOME:-$$HOME/.cache}/tessorin
+IN_DEBIAN13 = $(SUDO) tools/debian13/run.sh --source $(CURDIR) --cache "$(CACHE)" \
+	"$(DEBIAN13_ROOT)/build"
 
 debian13-root:
 	@$(MAKE) --no-print-directory deps DEBIAN_PACKAGES="debootstrap rsync"
@@ -149,13 +151,18 @@ bench: $(DEPS_STAMP)
 screenshots: build
 	tools/screenshots.sh $(BUILD)/bin/tessorin docs/screenshots
 
-# Tessorin for Windows, cross-built here: build-windows/Tessorin-<version>-win64-setup.exe
-# and Tessorin-<version>-win64.zip. Qt for Windows is built once from Debian's own source
-# into a cache outside the clone (tools/windows/qt-prefix.sh names it; about 21 minutes on
-# two cores the first time) and reused after that.
+# Tessorin for Windows, cross-built: build-windows/Tessorin-<version>-win64-setup.exe and
+# Tessorin-<version>-win64.zip, on Qt 6.8 with Debian 13's MinGW-w64. Qt for Windows is
+# built once from Debian 13's own source of it into a cache outside the clone
+# (tools/windows/qt-prefix.sh names it; about 40 minutes on two cores the first time) and
+# reused after that. Cross-building Qt needs the same Qt version on the build machine, so
+# on Debian 12 all of it runs in the Debian 13 system above, and the installer and the zip
+# are copied out.
 WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix mingw-w64-tools ninja-build dpkg-dev \
 	wine wine64 nsis zip librsvg2-bin imagemagick xvfb xdotool
+WINDOWS_BUILD := build-windows
 
+ifeq ($(ON_DEBIAN13),yes)
 windows-qt: $(DEPS_STAMP)
 	@$(MAKE) --no-print-directory deps DEBIAN_PACKAGES="$(WINDOWS_PACKAGES)"
 	@qt=$$(tools/windows/qt-prefix.sh); \
@@ -164,11 +171,18 @@ windows-qt: $(DEPS_STAMP)
 windows: windows-qt
 	TESSORIN_QT_WIN=$$(tools/windows/qt-prefix.sh) cmake --preset windows
 	cmake --build --preset windows -j $(JOBS)
-	cd build-windows && cpack --config CPackConfig.cmake
+	cd $(WINDOWS_BUILD) && cpack --config CPackConfig.cmake
 
 # The Windows build's tests under Wine, and the installer's end-to-end test.
 test-windows: windows
 	ctest --preset windows -j $(JOBS)
+else
+windows test-windows: debian13-root
+	$(IN_DEBIAN13) make --no-print-directory $@ JOBS=$(JOBS)
+	mkdir -p $(WINDOWS_BUILD)
+	cp "$(DEBIAN13_ROOT)"/build/tessorin/$(WINDOWS_BUILD)/Tessorin-*-win64* $(WINDOWS_BUILD)/
+	@ls -1 $(WINDOWS_BUILD)/Tessorin-*-win64*
+endif
 
 clean:
 	rm -rf $(BUILD) build-asan build-fuzz build-bench build-windows

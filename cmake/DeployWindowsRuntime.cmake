@@ -26,7 +26,7 @@ endfunction()
 
 function(tessorin_deploy_runtime folder program)
     set(search_dirs ${TESSORIN_QT_WIN}/bin ${TESSORIN_MINGW_DLL_DIRS})
-    set(plugins platforms/qwindows.dll styles/qwindowsvistastyle.dll)
+    set(plugins platforms/qwindows.dll styles/qmodernwindowsstyle.dll)
     set(pending ${folder}/${program})
     foreach(plugin IN LISTS plugins)
         get_filename_component(plugin_dir ${plugin} DIRECTORY)

@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
-# Cross-builds Qt for 64-bit Windows (qtbase: Core, Gui, Widgets, Test and the windows
-# platform plugin) from Debian's own source of the Qt that the Linux build uses, into
-# PREFIX. Nothing prebuilt is downloaded: the source package comes from Debian's archive.
-# About 21 minutes on 2 cores; callers keep PREFIX in a cache outside the clone.
+# Cross-builds Qt for 64-bit Windows (qtbase: Core, Gui, Widgets, Test, the windows
+# platform plugin and the Windows styles) from Debian's own source of the Qt this machine
+# has, into PREFIX; the Makefile runs it on Debian 13, for Qt 6.8. Nothing prebuilt is
+# downloaded: the source package comes from Debian's archive. About 40 minutes on 2 cores;
+# callers keep PREFIX in a cache outside the clone.
 set -euo pipefail
 prefix=${1:?usage: build-qt.sh PREFIX}
 here=$(cd "$(dirname "$0")" && pwd)
 toolchain=$here/../../cmake/toolchains/mingw-w64-x86_64.cmake
 version=$(dpkg-query -W -f='${Version}' qt6-base-dev)
+release=$(. /etc/os-release && echo "$VERSION_CODENAME")
 
 # The work folder outlives a failed or interrupted build, so running again goes on where
 # it stopped instead of starting the 20 minutes afresh.
@@ -17,24 +19,25 @@ cd "$work"
 
 # A source list of its own, so the machine's apt configuration is left as it is.
 mkdir -p lists/partial
-echo "deb-src http://deb.debian.org/debian bookworm main" > sources.list
+echo "deb-src http://deb.debian.org/debian $release main" > sources.list
 apt_options=(-o Dir::Etc::SourceList="$work/sources.list" -o Dir::Etc::SourceParts=/dev/null
              -o Dir::State::Lists="$work/lists")
 if [[ ! -d qtbase ]]; then
     apt-get "${apt_options[@]}" update -q
     apt-get "${apt_options[@]}" source --download-only -q "qt6-base=$version"
-    # Debian's security fixes only: its other patches are about building for Debian.
-    dpkg-source --skip-patches -x qt6-base_*.dsc qtbase
-    for patch in qtbase/debian/patches/cve-*; do
-        patch -d qtbase -p1 --quiet <"$patch"
+    # The fixes Debian takes from upstream (its security fixes among them), in its order;
+    # its other patches are about building for Debian.
+    rm -rf qtbase.partial
+    dpkg-source --skip-patches -x qt6-base_*.dsc qtbase.partial
+    grep '^upstream_' qtbase.partial/debian/patches/series | while read -r patch; do
+        patch -d qtbase.partial -p1 --quiet <"qtbase.partial/debian/patches/$patch"
     done
-    # With direct2d off, the windows plugin still names the DirectWrite font database that
-    # only a direct2d build of Qt Gui has; it is used under directwrite3 alone.
-    sed -i 's/QT_CONFIG(directwrite3)/(QT_CONFIG(directwrite3) \&\& QT_CONFIG(direct2d))/' \
-        qtbase/src/plugins/platforms/windows/qwindowsintegration.cpp
+    mv qtbase.partial qtbase
 fi
 
-features=(opengl dynamicgl dbus sql network printsupport concurrent xml vulkan zstd tabletevent direct2d
+# Direct2D stays: Qt 6.8's fonts come through DirectWrite, whose code in Qt Gui is only
+# built with it.
+features=(opengl dynamicgl dbus sql network printsupport concurrent xml vulkan zstd tabletevent
           system_zlib system_png system_jpeg system_freetype system_harfbuzz system_pcre2
           system_doubleconversion)
 cmake_features=()
