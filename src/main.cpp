@@ -8,6 +8,8 @@
 #include "platform/registry/Registry.h"
 #include "platform/webview/EmbeddedBrowserLoader.h"
 #include "platform/windowsystem/ApplicationWithoutOpenGL.h"
+#include "ui/StyleForColourScheme.h"
+#include "ui/TickWithoutIconFont.h"
 
 int main(int argc, char* argv[]) {
     const std::unique_ptr<QApplication> app = platform::makeApplicationWithoutOpenGL(argc, argv);
@@ -17,6 +19,8 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.tessorin.tessorin"));
     // Closing the main window ends the program even while other windows are open.
     QApplication::setQuitOnLastWindowClosed(false);
+    drawTicksWithoutIconFont();
+    const StyleForColourScheme style;
 
     platform::QtMessageBoxes messages;
     platform::HostProgramStarter programs;

@@ -1,0 +1,66 @@
+#include "ui/StyleForColourScheme.h"
+
+#include <QApplication>
+#include <QLoggingCategory>
+#include <QProxyStyle>
+#include <QStyle>
+#include <QStyleHints>
+#include <QtGlobal>
+
+namespace {
+
+Q_LOGGING_CATEGORY(lcLook, "tessorin.look", QtWarningMsg)
+
+const QString kStyleWithoutDark = QStringLiteral("windowsvista");
+const QString kStyleForDark = QStringLiteral("fusion");
+
+#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
+bool desktopAsksForDark() {
+    return QGuiApplication::styleHints()->colorScheme() == Qt::ColorScheme::Dark;
+}
+
+const char* colourSchemeName() {
+    switch (QGuiApplication::styleHints()->colorScheme()) {
+        case Qt::ColorScheme::Dark:
+            return "dark";
+        case Qt::ColorScheme::Light:
+            return "light";
+        default:
+            return "unknown";
+    }
+}
+#else
+// Qt 6.4 neither reads the desktop's choice nor has a dark palette of its own.
+bool desktopAsksForDark() {
+    return false;
+}
+const char* colourSchemeName() {
+    return "unknown";
+}
+#endif
+
+QString styleName() {
+    return QApplication::style()->name();
+}
+
+}  // namespace
+
+StyleForColourScheme::StyleForColourScheme(QObject* parent) : QObject(parent) {
+    follow();
+#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
+    // Queued: the style changes after Qt has finished handing the new palette round.
+    connect(QGuiApplication::styleHints(), &QStyleHints::colorSchemeChanged, this,
+            &StyleForColourScheme::follow, Qt::QueuedConnection);
+#endif
+}
+
+void StyleForColourScheme::follow() {
+    if (desktopAsksForDark() && styleName().compare(kStyleWithoutDark, Qt::CaseInsensitive) == 0) {
+        replacedStyle_ = styleName();
+        QApplication::setStyle(kStyleForDark);
+    } else if (!desktopAsksForDark() && !replacedStyle_.isEmpty()) {
+        QApplication::setStyle(replacedStyle_);
+        replacedStyle_.clear();
+    }
+    qCDebug(lcLook, "style %s, colour scheme %s", qUtf8Printable(styleName()), colourSchemeName());
+}
