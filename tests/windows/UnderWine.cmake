@@ -37,3 +37,15 @@ add_test(NAME windows_installed
          COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/installed.sh ${TESSORIN_WINDOWS_INSTALLER}
                  $<TARGET_FILE:tessorin_test_recorder>)
 set_tests_properties(windows_installed PROPERTIES TIMEOUT 300 SKIP_RETURN_CODE 77 LABELS e2e)
+
+# The installed program in Windows 10's and Windows 11's looks, light and dark, and the
+# person's choice changed under it, with set-colour-scheme.exe standing in for Settings.
+add_executable(tessorin_set_colour_scheme
+               ${CMAKE_CURRENT_LIST_DIR}/colourscheme/SetColourScheme_win.cpp)
+target_link_options(tessorin_set_colour_scheme PRIVATE -municode -static)
+set_target_properties(tessorin_set_colour_scheme PROPERTIES AUTOMOC OFF
+                      OUTPUT_NAME set-colour-scheme)
+add_test(NAME windows_looks
+         COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/looks.sh ${TESSORIN_WINDOWS_INSTALLER}
+                 $<TARGET_FILE:tessorin_set_colour_scheme>)
+set_tests_properties(windows_looks PROPERTIES TIMEOUT 300 SKIP_RETURN_CODE 77 LABELS e2e)

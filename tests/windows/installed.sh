@@ -5,42 +5,14 @@
 # and a PeekShot search, the browser starts reaching a recording program registered as the
 # web browser.
 set -euo pipefail
-tests_dir=$(dirname "$(realpath "$0")")
-tools=$tests_dir/../../tools/windows
-source "$tests_dir/../e2e/session.sh"
-session_require_tools wine wineserver iconv
+source "$(dirname "$(realpath "$0")")/wine-session.sh"
+session_require_tools iconv
 
-installer=$(realpath "$1")
 recorder=$(realpath "$2")
-[[ -f $installer ]] || session_fail "no installer at $installer: run make windows first"
-
-export TESSORIN_WINEPREFIX=$SESSION_DIR/prefix
-source "$tools/wine-env.sh"
-
-end_windows_session() {
-    local status=$?
-    session_stop_program
-    "$tools/wine-prefix.sh" stop
-    rm -rf "$SESSION_DIR"
-    exit "$status"
-}
-trap end_windows_session EXIT
-
-windows_path() { winepath -w "$1" 2>/dev/null; }
-unix_path() { winepath -u "$1" 2>/dev/null; }
-windows_variable() { wine cmd /c echo "%$1%" 2>/dev/null | tr -d '\r'; }
-
-# The prefix, its X server and one wineserver for the whole test (wine-prefix.sh).
-"$tools/wine-prefix.sh" start
-DISPLAY=:$(head -n 1 "$TESSORIN_WINEPREFIX/.tessorin-display")
-export DISPLAY
-
-# --- The installer ---------------------------------------------------------------------
-timeout 120 wine "$installer" /S || session_fail "the silent install failed"
-program_files=$(unix_path "$(windows_variable ProgramW6432)")
-install_dir=$program_files/Tessorin
+install_tessorin "$1"
+program_files=$(dirname "$install_dir")
 for file in Tessorin.exe Websites.ini Default.ini Uninstall.exe Qt6Core.dll Qt6Widgets.dll \
-    platforms/qwindows.dll libstdc++-6.dll; do
+    platforms/qwindows.dll styles/qmodernwindowsstyle.dll libstdc++-6.dll; do
     [[ -f $install_dir/$file ]] || session_fail "the installer left out $file"
 done
 uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Tessorin'
@@ -87,16 +59,6 @@ wait_records() {
     sleep 2
     (($(windows_records | wc -l) == $1)) ||
         session_fail "expected $1 browser start(s), got $(windows_records | wc -l)"
-}
-
-# Wine manages the windows itself here (wine-prefix.sh), so a window becomes active as on
-# Windows: by a click, here on its caption.
-activate() {
-    session_wait_for 45 "window \"$1\"" session_program_shows "$1"
-    local id
-    id=$(session_find_window "$1")
-    xdotool mousemove --window "$id" 60 8 click 1
-    sleep 0.5
 }
 
 # Clicks a point given in twips from the top-left corner of a window's client area. Wine
