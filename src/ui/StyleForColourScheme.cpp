@@ -39,8 +39,13 @@ const char* colourSchemeName() {
 }
 #endif
 
+// A style dressed by a proxy is still the style underneath it.
 QString styleName() {
-    return QApplication::style()->name();
+    const QStyle* style = QApplication::style();
+    if (const auto* proxy = qobject_cast<const QProxyStyle*>(style)) {
+        style = proxy->baseStyle();
+    }
+    return style->name();
 }
 
 }  // namespace
