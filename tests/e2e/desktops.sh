@@ -95,6 +95,15 @@ as_user() {
         XAUTHORITY="$X_AUTHORITY" "$@"
 }
 
+# The same in the background, leaving its process id in $!. Started here, not as
+# "as_user … &": that would run in a subshell of its own, and ending the subshell would
+# leave the program running after the test.
+as_user_in_background() {
+    wayland_user_command
+    "${WAYLAND_RUN[@]}" DBUS_SESSION_BUS_ADDRESS="$BUS_ADDRESS" DISPLAY="$X_DISPLAY" \
+        XAUTHORITY="$X_AUTHORITY" "$@" &
+}
+
 start_bus() {
     BUS_ADDRESS=$(as_user dbus-daemon --session --fork --print-address=1 \
         --address="unix:path=$SESSION_DIR/runtime/bus" --nopidfile | head -n 1)
@@ -110,8 +119,8 @@ x_display_known() {
 start_compositor() {
     local log=$SESSION_DIR/compositor.log
     if [[ $compositor == mutter ]]; then
-        as_user WAYLAND_DISPLAY= mutter --headless --wayland --virtual-monitor 1024x768 \
-            --wayland-display wayland-tessorin >"$log" 2>&1 &
+        as_user_in_background WAYLAND_DISPLAY= mutter --headless --wayland \
+            --virtual-monitor 1024x768 --wayland-display wayland-tessorin >"$log" 2>&1
         COMPOSITOR_PID=$!
         session_wait_for 60 "mutter's X display" grep -q "Using public X11 display" "$log"
         sed -n 's/.*Using public X11 display \(:[0-9]*\).*/\1/p' "$log" | head -n 1 \
@@ -124,10 +133,10 @@ start_compositor() {
         chmod 755 "$SESSION_DIR/tell"
         # Debian's kwin_wayland carries a file capability that this sandbox cannot grant;
         # through the loader it runs without it. It must not take Qt's own platform.
-        as_user WAYLAND_DISPLAY= KWIN_FORCE_OWN_QPA=1 /lib64/ld-linux-x86-64.so.2 \
+        as_user_in_background WAYLAND_DISPLAY= KWIN_FORCE_OWN_QPA=1 /lib64/ld-linux-x86-64.so.2 \
             "$(command -v kwin_wayland)" --virtual --xwayland --socket wayland-tessorin \
             --width 1024 --height 768 --no-lockscreen --no-global-shortcuts \
-            "$SESSION_DIR/tell" >"$log" 2>&1 &
+            "$SESSION_DIR/tell" >"$log" 2>&1
         COMPOSITOR_PID=$!
     fi
     session_wait_for 60 "$compositor and Xwayland" x_display_known
@@ -166,8 +175,8 @@ start_stand_in() {
     shift 2
     local before
     before=$(activations "$record")
-    as_user QT_QPA_PLATFORM="$platform" "$WAYLAND_PREFIX/bin/stand-in-browser" "$@" \
-        >>"$SESSION_DIR/stand-ins.log" 2>&1 &
+    as_user_in_background QT_QPA_PLATFORM="$platform" "$WAYLAND_PREFIX/bin/stand-in-browser" \
+        "$@" >>"$SESSION_DIR/stand-ins.log" 2>&1
     STARTED_PID=$!
     session_wait_for 30 "the stand-in ($*) to have the keyboard" more_activations "$record" "$before"
 }
