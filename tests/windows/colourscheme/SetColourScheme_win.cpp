@@ -14,11 +14,9 @@ int wmain(int argc, wchar_t* argv[]) {
         return 2;
     }
     const DWORD appsUseLightTheme = std::wcscmp(argv[1], L"light") == 0 ? 1 : 0;
-    const LSTATUS written =
-        RegSetKeyValueW(HKEY_CURRENT_USER,
-                        L"Software\\Microsoft\\Windows\\CurrentVersion\\Themes\\Personalize",
-                        L"AppsUseLightTheme", REG_DWORD, &appsUseLightTheme,
-                        sizeof appsUseLightTheme);
+    const LSTATUS written = RegSetKeyValueW(
+        HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\Themes\\Personalize",
+        L"AppsUseLightTheme", REG_DWORD, &appsUseLightTheme, sizeof appsUseLightTheme);
     if (written != ERROR_SUCCESS) {
         std::fwprintf(stderr, L"set-colour-scheme: the registry refused the value (%ld)\n",
                       static_cast<long>(written));
