@@ -60,10 +60,12 @@ StyleForColourScheme::StyleForColourScheme(QObject* parent) : QObject(parent) {
 }
 
 void StyleForColourScheme::follow() {
-    if (desktopAsksForDark() && styleName().compare(kStyleWithoutDark, Qt::CaseInsensitive) == 0) {
-        replacedStyle_ = styleName();
+    const bool dark = desktopAsksForDark();
+    const QString style = styleName();
+    if (dark && style.compare(kStyleWithoutDark, Qt::CaseInsensitive) == 0) {
+        replacedStyle_ = style;
         QApplication::setStyle(kStyleForDark);
-    } else if (!desktopAsksForDark() && !replacedStyle_.isEmpty()) {
+    } else if (!dark && !replacedStyle_.isEmpty()) {
         QApplication::setStyle(replacedStyle_);
         replacedStyle_.clear();
     }
