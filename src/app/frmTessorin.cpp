@@ -213,22 +213,62 @@ QStringList frmTessorin::selectedAddresses() const {
 }
 
 void frmTessorin::OpenSelectedSites() {
-    const BusyWhileOpening busy;
-    modWWW::UrlOpener opener = urlOpener();
-    if (opener.takesEveryAddressAtOnce()) {
-        opener.OpenURLs(selectedAddresses());
-    } else {
-        // Each box and the query are read at the site's own turn: opening a browser lets
-        // events run, and a change made meanwhile applies to the sites not yet reached.
-        for (std::size_t i = 0; i < kSites.size() && !ending_; ++i) {
-            if (ui_.siteBoxes[i]->isChecked()) {
-                opener.OpenURL(composeAddress(siteUrlTable_[i], ui_.txtsearch->text()));
-            }
-        }
+    QStringList missed;
+    {
+        const BusyWhileOpening busy;
+        missed = openSitesInBrowser();
     }
-    if (ui_.chkpic->isChecked() && !ending_) {
+    if (ending_) {
+        return;
+    }
+    if (!missed.isEmpty()) {
+        reportMissedSites(missed);
+    }
+    if (ui_.chkpic->isChecked()) {
         showPeekShot();
     }
+}
+
+// The captions of the sites that did not reach the browser.
+QStringList frmTessorin::openSitesInBrowser() {
+    QStringList missed;
+    const auto note = [&missed](std::size_t site, modWWW::Delivery delivery) {
+        if (delivery == modWWW::Delivery::NotStarted || delivery == modWWW::Delivery::NoAnswer) {
+            missed << QString::fromLatin1(kSites[site].caption);
+        }
+    };
+    modWWW::UrlOpener opener = urlOpener();
+    if (opener.takesEveryAddressAtOnce()) {
+        std::vector<std::size_t> sites;
+        for (std::size_t i = 0; i < kSites.size(); ++i) {
+            if (ui_.siteBoxes[i]->isChecked()) {
+                sites.push_back(i);
+            }
+        }
+        const std::vector<modWWW::Delivery> deliveries = opener.OpenURLs(selectedAddresses());
+        for (std::size_t n = 0; n < deliveries.size() && n < sites.size(); ++n) {
+            note(sites[n], deliveries[n]);
+        }
+        return missed;
+    }
+    // Each box and the query are read at the site's own turn: opening a browser lets
+    // events run, and a change made meanwhile applies to the sites not yet reached.
+    for (std::size_t i = 0; i < kSites.size() && !ending_; ++i) {
+        if (ui_.siteBoxes[i]->isChecked()) {
+            note(i, opener.OpenURL(composeAddress(siteUrlTable_[i], ui_.txtsearch->text())));
+        }
+    }
+    return missed;
+}
+
+// Said once, after the search, so the person knows which results will not come.
+void frmTessorin::reportMissedSites(const QStringList& captions) {
+    platform::showWarning(
+        services_.messages, this,
+        QStringLiteral("These sites did not reach the web browser: %1.\r\n\r\nThe browser could "
+                       "not be started, or it did not answer within a minute. Check that your "
+                       "default web browser works, then search again.")
+            .arg(captions.join(QStringLiteral(", "))));
 }
 
 void frmTessorin::showPeekShot() {

@@ -50,6 +50,8 @@ class frmTessorin final : public QMainWindow {
     bool anySiteUrlLoaded() const;
     void reportMissingSiteUrls();
     void OpenSelectedSites();
+    QStringList openSitesInBrowser();
+    void reportMissedSites(const QStringList& captions);
     modWWW::UrlOpener urlOpener();
     QStringList selectedAddresses() const;
     void showPeekShot();

@@ -16,6 +16,13 @@ constexpr std::size_t kNameCapacity = 260;
 constexpr std::size_t kDataCapacity = 4096;
 constexpr std::uint32_t kMaxValues = 1'000'000;
 
+// How long a start may take to hand its addresses on. A cold browser on a slow or busy
+// machine takes seconds, seldom twenty; only one that hangs takes this long.
+constexpr std::chrono::milliseconds kHandOverBound = platform::HostProgramStarter::kLongestHandOver;
+// After one start went unanswered that long: sixteen such waits would hold a search for a
+// quarter of an hour, so the sites after it are given this long each.
+constexpr std::chrono::seconds kAfterNoAnswer{5};
+
 RegValue toRegValue(platform::RegistryValue&& value) {
     RegValue result{std::move(value.name), {}};
     const std::vector<std::uint8_t>& bytes = value.data;
@@ -124,18 +131,18 @@ UrlOpener::UrlOpener(const platform::Registry& registry, platform::ProgramStarte
       minimisedBySearch_(std::move(minimisedBySearch)),
       mainWindow_(mainWindow) {}
 
-void UrlOpener::OpenURL(const QString& address) {
+Delivery UrlOpener::OpenURL(const QString& address) {
     const QString browser = GetBrowserPath(registry_);
     if (browser == QLatin1String(kInvalidBrowser)) {
         tellNoBrowser();
-        return;
+        return Delivery::Told;
     }
     // The query may have changed since the search was checked: events run between sites.
     if (const auto refusal = refusalOf(browser, address)) {
         showRefusal(*refusal);
-        return;
+        return Delivery::Told;
     }
-    start(browser, {address});
+    return start(browser, {address});
 }
 
 bool UrlOpener::takesEveryAddressAtOnce() const {
@@ -143,27 +150,29 @@ bool UrlOpener::takesEveryAddressAtOnce() const {
     return command && takesEveryAddress(*command);
 }
 
-void UrlOpener::OpenURLs(const QStringList& addresses) {
+std::vector<Delivery> UrlOpener::OpenURLs(const QStringList& addresses) {
     if (addresses.isEmpty()) {
-        return;
+        return {};
     }
     const QString browser = GetBrowserPath(registry_);
     if (browser == QLatin1String(kInvalidBrowser)) {
         tellNoBrowser();
-        return;
+        return std::vector<Delivery>(static_cast<std::size_t>(addresses.size()), Delivery::Told);
     }
     // Every address could go alone (the search checked them), but not all in one line:
     // then each goes in a start of its own rather than none at all.
     if (!programs_.canPass(commandLineFor(browser, addresses))) {
+        std::vector<Delivery> deliveries;
         for (const QString& address : addresses) {
-            OpenURL(address);
+            deliveries.push_back(OpenURL(address));
         }
-        return;
+        return deliveries;
     }
-    start(browser, addresses);
+    return std::vector<Delivery>(static_cast<std::size_t>(addresses.size()),
+                                 start(browser, addresses));
 }
 
-void UrlOpener::start(const QString& browser, const QStringList& addresses) {
+Delivery UrlOpener::start(const QString& browser, const QStringList& addresses) {
     // Each start after the first is vouched for by the main window again. Never after a
     // start: the browser, not yet forward, would find a newer activation of ours in its
     // way, which the desktop holds against it (KWin does).
@@ -172,13 +181,15 @@ void UrlOpener::start(const QString& browser, const QStringList& addresses) {
     }
     startedBefore_ = true;
     if (!programs_.start(commandLineFor(browser, addresses))) {
-        tellNoBrowser();
-        return;
+        return Delivery::NotStarted;
     }
     QCoreApplication::processEvents();
     // The next start only once this one has handed its addresses on: the browser then
     // takes them in the sites' order, and one that is still starting loses none.
-    programs_.waitUntilHandedOn();
+    const platform::HandOverOutcome outcome =
+        programs_.waitUntilHandedOn(browserAnswers_ ? kHandOverBound : kAfterNoAnswer);
+    browserAnswers_ = outcome != platform::HandOverOutcome::NoAnswer;
+    return browserAnswers_ ? Delivery::Reached : Delivery::NoAnswer;
 }
 
 void UrlOpener::tellNoBrowser() {

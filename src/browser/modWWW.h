@@ -11,6 +11,7 @@
 #include <variant>
 #include <vector>
 
+#include "platform/programs/ProgramStarter.h"
 #include "platform/registry/Registry.h"
 
 namespace platform {
@@ -41,6 +42,14 @@ std::vector<RegValue> GetRegValues(const platform::Registry& registry, platform:
 // command key holds no value. Read afresh on every call.
 QString GetBrowserPath(const platform::Registry& registry);
 
+// What became of the addresses handed to one start of the browser.
+enum class Delivery {
+    Reached,     // the browser has them
+    Told,        // there is no browser, and the person was told so at once
+    NotStarted,  // the browser's program could not be started
+    NoAnswer,    // it started, but neither took them nor showed its window in time
+};
+
 // Starts the registered browser on one address, or says that there is none.
 class UrlOpener {
   public:
@@ -54,12 +63,13 @@ class UrlOpener {
     // The address reaches the browser as one argument, whatever it holds. Returns once
     // the browser has it; the window events run meanwhile, so the user may act between
     // two addresses.
-    void OpenURL(const QString& address);
+    Delivery OpenURL(const QString& address);
 
     // True when the registered browser takes every address of a search in one start.
     bool takesEveryAddressAtOnce() const;
     // The addresses, in their order, in one start of such a browser; each one argument.
-    void OpenURLs(const QStringList& addresses);
+    // One delivery an address.
+    std::vector<Delivery> OpenURLs(const QStringList& addresses);
 
     // Checks the addresses of a whole search before its first browser starts: when one of
     // them cannot be opened, says why once and returns false, so nothing is started.
@@ -68,7 +78,7 @@ class UrlOpener {
   private:
     // Why the browser could not be given the address, or nothing when it can.
     std::optional<QString> refusalOf(const QString& browser, const QString& address) const;
-    void start(const QString& browser, const QStringList& addresses);
+    Delivery start(const QString& browser, const QStringList& addresses);
     void tellNoBrowser();
     void showRefusal(const QString& text);
     void giveFocusBack();
@@ -81,6 +91,9 @@ class UrlOpener {
     // Guarded: the pending events handled in OpenURL could close the window.
     QPointer<QWidget> mainWindow_;
     bool startedBefore_ = false;
+    // Once a start went unanswered, the browser is not answering: the later ones are
+    // waited for only briefly.
+    bool browserAnswers_ = true;
 };
 
 }  // namespace modWWW

@@ -88,7 +88,10 @@ TEST_F(QueryToBrowserTest, EveryCharacterButNulReachesTheBrowserAsTyped) {
 
 TEST_F(QueryToBrowserTest, AQueryWithANulIsRefusedNotCutShort) {
     search(QStringLiteral("7140") + QChar(u'\0') + QStringLiteral("--incognito"));
-    expectRefusedWithMessage(QStringLiteral("Unable to open URL. Install browser first!"));
+    expectRefusedWithMessage(QStringLiteral(
+        "These sites did not reach the web browser: LEGO.\r\n\r\nThe browser could not be "
+        "started, or it did not answer within a minute. Check that your default web browser "
+        "works, then search again."));
 }
 
 // Linux takes one argument of up to 128 KiB: a long query below that arrives whole, and

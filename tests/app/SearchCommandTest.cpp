@@ -245,6 +245,33 @@ TEST_F(MainWindowTest, ABoxUntickedWhileSitesOpenIsSkipped) {
     EXPECT_EQ(openedAddresses().size(), 1);
 }
 
+// Sites whose start failed or went unanswered are named once, after the rest went.
+TEST_F(MainWindowTest, SitesThatDidNotReachTheBrowserAreNamedOnceAfterTheSearch) {
+    using platform::HandOverOutcome;
+    typeQuery(QStringLiteral("10179"));
+    for (const char* name : {"chkauctionbrick", "chkbiportal", "chkbrickset", "chkpeeron"}) {
+        click(box(name));
+    }
+    window().warning().ui().chkdontshow->setChecked(true);
+    doubles_.programs.handOvers = {HandOverOutcome::HandedOn, HandOverOutcome::NoAnswer};
+    doubles_.programs.onStart = [&] {
+        doubles_.programs.succeed = doubles_.programs.commandLines.size() != 3;
+    };
+    pressSearch();
+    EXPECT_EQ(openedAddresses().size(), 4) << "the sites after a failure still go";
+    ASSERT_EQ(doubles_.messages.shown.size(), 1u);
+    expectExclamation(doubles_.messages.shown[0],
+                      "These sites did not reach the web browser: BI Portal, Brickset.\r\n\r\n"
+                      "The browser could not be started, or it did not answer within a minute. "
+                      "Check that your default web browser works, then search again.");
+
+    doubles_.messages.shown.clear();
+    doubles_.programs.onStart = nullptr;
+    doubles_.programs.succeed = true;
+    pressSearch();
+    EXPECT_TRUE(doubles_.messages.shown.empty()) << "a search that reached everything";
+}
+
 TEST_F(MainWindowTest, WithoutABrowserEverySiteSaysSo) {
     doubles_.registry.keys.clear();
     typeQuery(QStringLiteral("10179"));

@@ -24,6 +24,7 @@ struct LaunchLog {
     QStringList begun;
     QStringList failed;
     std::function<void()> shown;  // what the last start asked to hear
+    bool windowsSeen = true;      // whether the window system would tell of a window
 };
 
 // Hands out a numbered token per start, as a compositor would.
@@ -39,8 +40,9 @@ class CountingActivation final : public platform::LaunchActivation {
                 token};
     }
     void failed(const platform::Launch& launch) override { log_.failed << launch.startupId; }
-    void whenShown(const platform::Launch&, std::function<void()> shown) override {
+    bool whenShown(const platform::Launch&, std::function<void()> shown) override {
         log_.shown = std::move(shown);
+        return log_.windowsSeen;
     }
 
   private:
@@ -160,15 +162,17 @@ TEST(StartupMessage, ReadsBackTheMessagesOfOtherPrograms) {
 }
 
 // The next start waits for the last one: until it has ended (it handed its address to a
-// browser already running) or shown its window (it is the browser now).
+// browser already running) or shown its window (it is the browser now). One that does
+// neither within the bound did not answer, unless its window could not have been seen.
 TEST(LaunchEnvironment, WaitsUntilTheLastStartEndedOrShowedItsWindow) {
+    constexpr std::chrono::seconds kBound{20};
     QTemporaryDir root;
     const QString done = root.filePath(QStringLiteral("handed on"));
     LaunchLog log;
     platform::HostProgramStarter starter(std::make_unique<CountingActivation>(log));
     ASSERT_TRUE(starter.start(platform::quoteWindowsArgument(QStringLiteral("/bin/sh")) +
                               QStringLiteral(" -c \"sleep 0.3; touch '%1'\"").arg(done)));
-    starter.waitUntilHandedOn();
+    EXPECT_EQ(starter.waitUntilHandedOn(kBound), platform::HandOverOutcome::HandedOn);
     EXPECT_TRUE(QFile::exists(done)) << "returned before the program ended";
 
     ASSERT_TRUE(starter.start(QStringLiteral("sleep 2")));
@@ -180,10 +184,18 @@ TEST(LaunchEnvironment, WaitsUntilTheLastStartEndedOrShowedItsWindow) {
     });
     QElapsedTimer waited;
     waited.start();
-    starter.waitUntilHandedOn();
+    EXPECT_EQ(starter.waitUntilHandedOn(kBound), platform::HandOverOutcome::HandedOn);
     EXPECT_TRUE(eventsRan);
-    EXPECT_LT(waited.elapsed(), platform::HostProgramStarter::kHandOverBound.count())
+    EXPECT_LT(waited.elapsed(), std::chrono::milliseconds(kBound).count())
         << "the window shown ended the wait, not the bound";
+
+    ASSERT_TRUE(starter.start(QStringLiteral("sleep 5")));
+    EXPECT_EQ(starter.waitUntilHandedOn(std::chrono::milliseconds(200)),
+              platform::HandOverOutcome::NoAnswer);
+    log.windowsSeen = false;
+    ASSERT_TRUE(starter.start(QStringLiteral("sleep 5")));
+    EXPECT_EQ(starter.waitUntilHandedOn(std::chrono::milliseconds(200)),
+              platform::HandOverOutcome::Unseen);
 }
 
 namespace {

@@ -32,6 +32,18 @@ bool RecordingProgramStarter::start(const QString& commandLine) {
     return succeed;
 }
 
+platform::HandOverOutcome RecordingProgramStarter::waitUntilHandedOn(
+    std::chrono::milliseconds bound) {
+    waitedAfter.push_back(commandLines.size());
+    bounds.push_back(bound);
+    if (handOvers.empty()) {
+        return platform::HandOverOutcome::HandedOn;
+    }
+    const platform::HandOverOutcome outcome = handOvers.front();
+    handOvers.pop_front();
+    return outcome;
+}
+
 namespace {
 
 class FakeKey final : public platform::RegistryKey {

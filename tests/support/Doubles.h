@@ -44,13 +44,16 @@ class RecordingProgramStarter final : public platform::ProgramStarter {
   public:
     bool start(const QString& commandLine) override;
     bool canPass(const QString& commandLine) const override { return host.canPass(commandLine); }
-    // Notes how many starts there had been each time the opener waited for the last one.
-    void waitUntilHandedOn() override { waitedAfter.push_back(commandLines.size()); }
+    // Notes how many starts there had been each time the opener waited for the last one,
+    // and for how long at most; answers from the script (handed on when it is empty).
+    platform::HandOverOutcome waitUntilHandedOn(std::chrono::milliseconds bound) override;
 
     platform::HostProgramStarter host;
 
     QStringList commandLines;
     std::vector<qsizetype> waitedAfter;
+    std::vector<std::chrono::milliseconds> bounds;
+    std::deque<platform::HandOverOutcome> handOvers;
     bool succeed = true;
     std::function<void()> onStart;
 };

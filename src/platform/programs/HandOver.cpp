@@ -13,22 +13,30 @@ void HandOver::finish() {
     }
 }
 
-void HandOver::waitAtMost(std::chrono::milliseconds bound) {
+HandOverOutcome HandOver::outcome() const {
     if (finished_) {
-        return;
+        return HandOverOutcome::HandedOn;
     }
-    QEventLoop loop;
-    waiting_ = &loop;
-    QTimer::singleShot(bound, &loop, &QEventLoop::quit);
-    loop.exec();
+    return windowWatched_ ? HandOverOutcome::NoAnswer : HandOverOutcome::Unseen;
+}
+
+HandOverOutcome HandOver::waitAtMost(std::chrono::milliseconds bound) {
+    if (!finished_) {
+        QEventLoop loop;
+        waiting_ = &loop;
+        QTimer::singleShot(bound, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+    return outcome();
 }
 
 // The same on every host; only how a start learns of its hand-over differs.
-void HostProgramStarter::waitUntilHandedOn() {
+HandOverOutcome HostProgramStarter::waitUntilHandedOn(std::chrono::milliseconds bound) {
     // Held here: a search started while we wait replaces the last start with its own.
     if (const std::shared_ptr<HandOver> last = lastStart_) {
-        last->waitAtMost(kHandOverBound);
+        return last->waitAtMost(bound);
     }
+    return HandOverOutcome::HandedOn;
 }
 
 }  // namespace platform

@@ -3,6 +3,8 @@
 #include <QPointer>
 #include <chrono>
 
+#include "platform/programs/ProgramStarter.h"
+
 class QEventLoop;
 
 namespace platform {
@@ -13,11 +15,16 @@ class HandOver {
   public:
     void finish();
     bool finished() const { return finished_; }
+    // Said by a watcher that will tell when the program's window shows.
+    void watchesWindow() { windowWatched_ = true; }
     // Returns when finished, or after the bound, whichever comes first.
-    void waitAtMost(std::chrono::milliseconds bound);
+    HandOverOutcome waitAtMost(std::chrono::milliseconds bound);
 
   private:
+    HandOverOutcome outcome() const;
+
     bool finished_ = false;
+    bool windowWatched_ = false;
     QPointer<QEventLoop> waiting_;
 };
 

@@ -29,10 +29,12 @@ class LaunchActivation {
     // The program did not start: the desktop stops waiting for its window.
     virtual void failed(const Launch& launch) = 0;
     // Runs shown, at most once, when the window system lets us see that the program
-    // started with this launch has shown its window. Where it cannot be seen, never.
-    virtual void whenShown(const Launch& launch, std::function<void()> shown) {
+    // started with this launch has shown its window. Where it cannot be seen, never, and
+    // the answer is false.
+    virtual bool whenShown(const Launch& launch, std::function<void()> shown) {
         (void)launch;
         (void)shown;
+        return false;
     }
 };
 

@@ -10,6 +10,19 @@ namespace platform {
 
 class HandOver;
 
+// How the wait for a start's hand-over ended.
+enum class HandOverOutcome {
+    // The program ended (a browser already running took the addresses) or showed its
+    // window (it is the browser now), or there was nothing to watch.
+    HandedOn,
+    // The bound passed while the program neither ended nor showed the window it could be
+    // seen to show: the addresses did not reach a browser that answers.
+    NoAnswer,
+    // The bound passed, but the window system would not have let us see its window: it may
+    // well be up.
+    Unseen,
+};
+
 // Starts a program from a Windows-style command line ("\"C:\\path\\app.exe\" arg ...")
 // without waiting for it. No shell is ever involved: on POSIX hosts the line is split
 // by the Windows argument rules and the first argument names the program.
@@ -26,10 +39,10 @@ class ProgramStarter {
     virtual bool canPass(const QString& commandLine) const = 0;
     // Returns once the program started last has handed its addresses on: it has ended (a
     // browser already running took them) or it has shown its window (it is the browser
-    // now). Window events are handled meanwhile. A browser started before that may take
-    // the addresses in a different order, or lose one while the first is still starting,
-    // so the next start waits for this.
-    virtual void waitUntilHandedOn() = 0;
+    // now), or once bound has passed. Window events are handled meanwhile. A browser
+    // started before that may take the addresses in a different order, or lose one while
+    // the first is still starting, so the next start waits for this.
+    virtual HandOverOutcome waitUntilHandedOn(std::chrono::milliseconds bound) = 0;
 };
 
 // The host's own implementation (CreateProcess on Windows, QProcess elsewhere). On a Linux
@@ -43,11 +56,10 @@ class HostProgramStarter final : public ProgramStarter {
 
     bool start(const QString& commandLine) override;
     bool canPass(const QString& commandLine) const override;
-    // Never longer than kHandOverBound: a start that never ends nor shows a window (a
-    // browser that does not say when it is up) cannot hold a search up for ever.
-    void waitUntilHandedOn() override;
+    HandOverOutcome waitUntilHandedOn(std::chrono::milliseconds bound) override;
 
-    static constexpr std::chrono::milliseconds kHandOverBound{5000};
+    // No wait is longer: a start is watched no longer than this.
+    static constexpr std::chrono::seconds kLongestHandOver{60};
 
   private:
     std::unique_ptr<LaunchActivation> activation_;

@@ -177,7 +177,9 @@ bool HostProgramStarter::start(const QString& commandLine) {
     if (!watchable) {
         handOver->finish();  // started through a process of its own: nothing to watch
     }
-    activation_->whenShown(launch, handedOn);
+    if (activation_->whenShown(launch, handedOn)) {
+        handOver->watchesWindow();
+    }
     lastStart_ = handOver;
     return true;
 }

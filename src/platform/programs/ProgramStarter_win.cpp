@@ -47,7 +47,7 @@ bool handedOn(HANDLE process) {
 void watchHandOver(HANDLE process, const std::shared_ptr<HandOver>& handOver) {
     auto* poll = new QTimer;
     const std::shared_ptr<void> owned(process, CloseHandle);
-    const auto deadline = std::chrono::steady_clock::now() + HostProgramStarter::kHandOverBound;
+    const auto deadline = std::chrono::steady_clock::now() + HostProgramStarter::kLongestHandOver;
     QObject::connect(poll, &QTimer::timeout, poll,
                      [poll, owned, deadline, watched = std::weak_ptr<HandOver>(handOver)] {
                          const auto handOver = watched.lock();
@@ -94,6 +94,7 @@ bool HostProgramStarter::start(const QString& commandLine) {
         return false;
     }
     lastStart_ = std::make_shared<HandOver>();
+    lastStart_->watchesWindow();  // its waiting for input is its window, up
     watchHandOver(std::exchange(handles.info.hProcess, nullptr), lastStart_);
     return true;
 }

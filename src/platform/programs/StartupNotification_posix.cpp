@@ -114,15 +114,16 @@ class StartupNotification final : public LaunchActivation, private QAbstractNati
     }
 
     // A program that has shown its window says so with "remove:" and the id it was given.
-    void whenShown(const Launch& launch, std::function<void()> shown) override {
+    bool whenShown(const Launch& launch, std::function<void()> shown) override {
         if (launch.startupId.isEmpty()) {
-            return;
+            return false;
         }
         listen();
         awaited_.push_back({launch.startupId, std::move(shown)});
         if (awaited_.size() > kMostAwaited) {
             awaited_.pop_front();
         }
+        return true;
     }
 
   private:

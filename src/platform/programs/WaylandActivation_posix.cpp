@@ -10,13 +10,12 @@
 #include <cstring>
 #include <functional>
 
+#include "platform/programs/ProgramStarter.h"
 #include "xdg-activation-v1-client-protocol.h"
 
 namespace platform {
 
 namespace {
-
-constexpr std::chrono::seconds kWatchLongest{30};
 
 template <typename Resource>
 Resource* integrationResource(const char* name) {
@@ -83,10 +82,10 @@ class WaylandActivation final : public LaunchActivation {
     // A compositor tells nobody of another program's window. What we can see is our own
     // losing the keyboard to the browser that used the token; while we do not have the
     // keyboard ourselves there is nothing to lose, and nothing to see.
-    void whenShown(const Launch& launch, std::function<void()> shown) override {
+    bool whenShown(const Launch& launch, std::function<void()> shown) override {
         if (launch.environment.empty() ||
             QGuiApplication::applicationState() != Qt::ApplicationActive) {
-            return;
+            return false;
         }
         auto* watch = new QObject(qGuiApp);
         QObject::connect(qGuiApp, &QGuiApplication::applicationStateChanged, watch,
@@ -97,7 +96,8 @@ class WaylandActivation final : public LaunchActivation {
                              }
                          });
         // A browser that never comes forward is waited for no longer than any other.
-        QTimer::singleShot(kWatchLongest, watch, &QObject::deleteLater);
+        QTimer::singleShot(HostProgramStarter::kLongestHandOver, watch, &QObject::deleteLater);
+        return true;
     }
 
   private:
