@@ -10,8 +10,9 @@ DEBIAN_PACKAGES := cmake g++ make pkg-config \
 	libwayland-dev wayland-protocols qt6-wayland libgtest-dev libgmock-dev
 # What the tests add: the sanitizers' and the fuzzer's compiler, the X and Wayland servers
 # the end-to-end tests drive the program on, the accessibility bus, the real browsers a
-# search is tried in, and the package and metadata checkers.
-TEST_PACKAGES := clang libclang-rt-dev clang-format \
+# search is tried in, the package and metadata checkers, and the debugger that reads a
+# crashed test's core.
+TEST_PACKAGES := clang libclang-rt-dev clang-format gdb \
 	fonts-liberation2 xvfb xauth xdotool x11-utils imagemagick \
 	sway xwayland wtype grim jq \
 	dbus-daemon at-spi2-core python3-pyatspi gir1.2-atspi-2.0 \
@@ -62,15 +63,22 @@ $(TEST_STAMP): Makefile
 		APT_OPTIONS=--no-install-recommends
 	@mkdir -p $(@D) && touch $@
 
-# Every test of this machine's build, then the same suite on Debian 13, the sanitizers,
-# the fuzzer and the Windows build.
-test: check
-	$(MAKE) --no-print-directory test-sanitized fuzz test-debian13 test-windows
+# Every test of this machine's build, then the same suite under the sanitizers, the fuzzer,
+# Debian 13 and the Windows build. Each stage runs even when one before it failed, and the
+# run ends with one line a stage (tools/ci/stages.sh).
+TEST_STAGES := check test-sanitized fuzz test-debian13 test-windows
+
+test:
+	@tools/ci/stages.sh $(TEST_STAGES)
+
+# A crash in any test shows the signal and the stack of the thread that died, read from
+# its core after the run.
+CTEST = tools/ci/ctest-with-stacks.sh
 
 # The test tools come first: the configuration builds the compositor tests' keyboard only
 # where KWin's protocol description is installed.
 check: $(TEST_STAMP) build
-	ctest --preset default -j $(JOBS)
+	$(CTEST) $(BUILD) --preset default -j $(JOBS)
 
 # The whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer, in a build
 # tree of its own; any report ends the test program that made it, so its test fails. The
@@ -79,7 +87,7 @@ check: $(TEST_STAMP) build
 test-sanitized: $(DEPS_STAMP) $(TEST_STAMP)
 	cmake --preset sanitizers
 	cmake --build --preset sanitizers -j $(JOBS)
-	ctest --preset sanitizers -j $(JOBS)
+	$(CTEST) build-asan --preset sanitizers -j $(JOBS)
 
 # The INI module under libFuzzer for FUZZ_SECONDS, from the seeds in tests/fuzz/corpus;
 # a crash or a broken promise fails the run and leaves the input in build-fuzz/tests/fuzz.
@@ -88,7 +96,7 @@ FUZZ_SECONDS ?= 60
 fuzz: $(DEPS_STAMP) $(TEST_STAMP)
 	cmake --preset fuzz -DTESSORIN_FUZZ_SECONDS=$(FUZZ_SECONDS)
 	cmake --build --preset fuzz -j $(JOBS)
-	ctest --preset fuzz
+	$(CTEST) build-fuzz --preset fuzz
 
 # The Debian packages, in $(BUILD).
 package: build
@@ -175,7 +183,7 @@ windows: windows-qt
 
 # The Windows build's tests under Wine, and the installer's end-to-end test.
 test-windows: windows
-	ctest --preset windows -j $(JOBS)
+	$(CTEST) $(WINDOWS_BUILD) --preset windows -j $(JOBS)
 else
 windows test-windows: debian13-root
 	$(IN_DEBIAN13) make --no-print-directory $@ JOBS=$(JOBS)

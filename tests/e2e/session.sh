@@ -13,6 +13,12 @@ SESSION_WINDOW=
 SESSION_PROGRAM_LOG=$SESSION_DIR/program.log
 # Each start of the recording browser leaves one file here, named by its process id.
 SESSION_STARTS=$SESSION_DIR/starts
+# The program runs in this folder, so a crash leaves its core here, and the test's log shows
+# the stack when the program is stopped (session_stop_program).
+SESSION_CORES=$SESSION_DIR/cores
+mkdir -m 1777 "$SESSION_CORES"
+touch "$SESSION_DIR/.begun"
+ulimit -c unlimited 2>/dev/null || ulimit -c "$(ulimit -H -c)"
 
 session_fail() {
     echo "FAIL: $*" >&2
@@ -140,7 +146,7 @@ EOF
 session_start_program() {
     local program=$1
     # Its own process group, so ending it also ends any helper processes it started.
-    QT_QPA_PLATFORM=xcb setsid "$program" >>"$SESSION_PROGRAM_LOG" 2>&1 &
+    (cd "$SESSION_CORES" && QT_QPA_PLATFORM=xcb exec setsid "$program") >>"$SESSION_PROGRAM_LOG" 2>&1 &
     SESSION_PROGRAM_PID=$!
 }
 
@@ -181,6 +187,8 @@ session_stop_program() {
     fi
     wait "$SESSION_PROGRAM_PID" 2>/dev/null || true
     SESSION_PROGRAM_PID=
+    "$(dirname "${BASH_SOURCE[0]}")/../../tools/ci/crash-stacks.sh" "$SESSION_DIR/.begun" \
+        "$SESSION_CORES" >&2
 }
 
 # The id of the visible window with exactly this title, or nothing.

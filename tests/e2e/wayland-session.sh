@@ -139,8 +139,8 @@ wayland_launch_program() {
     shift
     wayland_user_command
     # Its own process group, so ending it also ends any helper processes it started.
-    setsid "${WAYLAND_RUN[@]}" QT_QPA_PLATFORM="$platform" DISPLAY="$WAYLAND_DISPLAY_X" "$@" \
-        "$WAYLAND_PREFIX/bin/tessorin" >>"$SESSION_PROGRAM_LOG" 2>&1 &
+    (cd "$SESSION_CORES" && exec setsid "${WAYLAND_RUN[@]}" QT_QPA_PLATFORM="$platform" \
+        DISPLAY="$WAYLAND_DISPLAY_X" "$@" "$WAYLAND_PREFIX/bin/tessorin") >>"$SESSION_PROGRAM_LOG" 2>&1 &
     SESSION_PROGRAM_PID=$!
 }
 
